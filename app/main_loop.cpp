@@ -1,0 +1,30 @@
+#include "app/main_loop.h"
+
+#include "app/app_state.h"
+#include "app/timer_list.h"
+#include "input/event_pump.h"
+#include "render/environment_box.h"
+#include "render/frame.h"
+
+void runMainLoopIteration(FrameRateSampler& sampler)
+{
+    pumpEvents();
+
+    // Only the draw and the swap are measured.
+    const double t0 = clockReading();
+    drawFrame();
+    const double t1 = clockReading();
+    recordFrameTime(sampler, t1 - t0, framesPerSecond);
+
+    if (environmentBox != nullptr)
+        environmentBox->clock += environmentClockStep(framesPerSecond);
+
+    runTimerPass(clockReading());
+}
+
+void runMainLoop()
+{
+    FrameRateSampler sampler;
+    for (;;)
+        runMainLoopIteration(sampler);
+}

@@ -1,0 +1,87 @@
+#include "app/startup.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <GL/gl.h>
+#include <SDL.h>
+
+#include "app/app_state.h"
+#include "app/clock.h"
+#include "app/teardown.h"
+#include "app/timer_list.h"
+#include "app/video_mode.h"
+#include "assets/mesh.h"
+#include "assets/texture_set.h"
+#include "input/key_translation.h"
+#include "platform/font_location.h"
+#include "render/depth_lighting.h"
+#include "render/environment_box.h"
+#include "render/frame.h"
+#include "render/sun.h"
+
+namespace {
+
+// The GUI theme, in the order the context takes its colours.
+const float guiPanel[4] = {0.1f, 0.3f, 0.6f, 1.0f};
+const float guiPanelEdge[4] = {0.2f, 0.4f, 0.4f, 1.0f};
+const float guiHighlight[4] = {0.3f, 0.3f, 0.15f, 1.0f};
+const float guiShadow[4] = {0.3f, 0.4f, 0.5f, 1.0f};
+const float guiText[4] = {0.8f, 0.8f, 0.8f, 1.0f};
+const float guiAccent[4] = {0.2f, 0.5f, 0.7f, 1.0f};
+const float guiDim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
+
+const char* const meshFileName = "mackerel.obj";
+
+}  // namespace
+
+void emptyCallback(int) {}
+
+void startUp()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::printf("Error: couldn't initialize video\n");
+        std::fflush(stdout);
+        std::exit(1);
+    }
+    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+    if (setVideoMode(initialWindowWidth, initialWindowHeight) == nullptr) {
+        std::printf("Error: couldn't set video mode: %s\n", SDL_GetError());
+        std::fflush(stdout);
+        SDL_Quit();
+        std::exit(1);
+    }
+    SDL_WM_SetCaption("Marivane", nullptr);
+    SDL_EnableKeyRepeat(500, 30);
+
+    timerList = new OrlinList<TimerCallback>(true);
+    lastTimerPass = clockReading();
+
+    initGLState();
+    orlinInit(addTimer, emptyCallback, getModifiers);
+    fontPath = makeFontPath();
+    guiContext = new OrlinContext(initialWindowWidth, initialWindowHeight, fontPath, guiPanel, guiPanelEdge,
+                                  guiHighlight, guiShadow, guiText, guiText, orlinBlack, guiAccent, guiDim, false);
+    std::atexit(teardown);
+
+    glViewport(0, 0, initialWindowWidth, initialWindowHeight);
+    windowWidth = initialWindowWidth;
+    windowHeight = initialWindowHeight;
+    guiContext->resize(initialWindowWidth, initialWindowHeight);
+    guiContext->resetView();
+
+    // Something on screen at once, before any asset is read.
+    drawFrame();
+
+    loadTextures();
+    environmentBox = new EnvironmentBox();
+    sunPosition = new float[3];
+    std::memcpy(sunPosition, initialSunPosition, sizeof initialSunPosition);
+    fishMesh = new Mesh(std::string(meshFileName));
+    if (fishMesh->positions == nullptr)
+        std::fprintf(stderr, "Warning: mesh \"%s\" could not be opened; drawing no fish\n", meshFileName);
+}

@@ -1,0 +1,4 @@
+// Releasing everything start-up created; registered with atexit.
+#pragma once
+
+void teardown();

@@ -1,0 +1,32 @@
+#include "app/timer_list.h"
+
+#include "app/app_state.h"
+
+void addTimer(unsigned milliseconds, void (*callback)(int), int userData)
+{
+    auto* record = new TimerCallback;
+    record->callback = callback;
+    record->userData = userData;
+    record->secondsLeft = static_cast<double>(milliseconds) / 1000.0;
+    timerList->insert(record, -1);
+}
+
+void runTimerPass(double now)
+{
+    if (timerList != nullptr && timerList->count != 0) {
+        double elapsed = now - lastTimerPass;
+        // Timers added by a callback go to the head, behind this walk, so
+        // they are neither charged nor fired until the next pass.
+        for (auto* node = timerList->head; node != nullptr;) {
+            auto* next = node->next;
+            TimerCallback* timer = node->item;
+            timer->secondsLeft -= elapsed;
+            if (timer->secondsLeft <= 0.0) {
+                timer->callback(timer->userData);
+                timerList->removeNode(node);
+            }
+            node = next;
+        }
+    }
+    lastTimerPass = now;
+}

@@ -1,0 +1,200 @@
+#include "assets/mesh.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <vector>
+
+Mesh* fishMesh = nullptr;
+
+bool MeshVertexLess::operator()(const MeshVertex& left, const MeshVertex& right) const
+{
+    const double tolerance = vertexTolerance;
+    for (int k = 0; k < 8; ++k) {
+        const double l = left.component[k];
+        const double r = right.component[k];
+        if (l < r - tolerance)
+            return true;
+        if (l > r + tolerance)
+            return false;
+    }
+    return false;
+}
+
+namespace {
+
+constexpr const char* delimiters = " \t\f\r\n";
+
+// Finds the next token at or after *cursor. Returns its start (null when the
+// text has none) with its length, and leaves *cursor just past the delimiter
+// that ended it.
+const char* nextToken(const char*& cursor, std::size_t& length)
+{
+    const char* start = cursor + std::strspn(cursor, delimiters);
+    if (*start == '\0') {
+        cursor = start;
+        return nullptr;
+    }
+    length = std::strcspn(start, delimiters);
+    cursor = start + length;
+    if (*cursor != '\0')
+        ++cursor;
+    return start;
+}
+
+bool tokenIs(const char* token, std::size_t length, const char* directive)
+{
+    return std::strlen(directive) == length && std::memcmp(token, directive, length) == 0;
+}
+
+// Reads a decimal integer from the start of a corner field, as "%d" would.
+bool parseIndex(const char* text, long& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text, &end, 10);
+    return end != text && errno == 0 && value >= INT_MIN && value <= INT_MAX;
+}
+
+struct CornerRef {
+    long position;
+    long texCoord;
+    long normal;
+};
+
+// Splits a/b/c and checks each index against the entries read so far.
+bool parseCorner(const char* token, std::size_t length, std::size_t positionCount, std::size_t texCoordCount,
+                 std::size_t normalCount, CornerRef& corner)
+{
+    char field[512];
+    if (length >= sizeof field)
+        return false;
+    std::memcpy(field, token, length);
+    field[length] = '\0';
+    char* firstSlash = std::strchr(field, '/');
+    if (firstSlash == nullptr)
+        return false;
+    char* secondSlash = std::strchr(firstSlash + 1, '/');
+    if (secondSlash == nullptr)
+        return false;
+    *firstSlash = '\0';
+    *secondSlash = '\0';
+    if (!parseIndex(field, corner.position) || !parseIndex(firstSlash + 1, corner.texCoord) ||
+        !parseIndex(secondSlash + 1, corner.normal))
+        return false;
+    auto inRange = [](long index, std::size_t available) {
+        return index >= 1 && static_cast<unsigned long>(index) <= available;
+    };
+    return inRange(corner.position, positionCount) && inRange(corner.texCoord, texCoordCount) &&
+           inRange(corner.normal, normalCount);
+}
+
+struct LoadState {
+    std::vector<float> positions;
+    std::vector<float> normals;
+    std::vector<float> texCoords;
+    std::vector<std::uint32_t> indices;
+    std::map<MeshVertex, std::int32_t, MeshVertexLess> vertexTable;
+    float vHold[3] = {0.0f, 0.0f, 0.0f};
+    float vnHold[3] = {0.0f, 0.0f, 0.0f};
+    float vtHold[2] = {0.0f, 0.0f};
+    long skippedFaces = 0;
+};
+
+void readFace(LoadState& state, const char* cursor)
+{
+    CornerRef corners[3];
+    for (CornerRef& corner : corners) {
+        std::size_t length = 0;
+        const char* token = nextToken(cursor, length);
+        if (token == nullptr ||
+            !parseCorner(token, length, state.positions.size() / 3, state.texCoords.size() / 2,
+                         state.normals.size() / 3, corner)) {
+            ++state.skippedFaces;
+            return;
+        }
+    }
+    // All three corners are sound: only now do they reach the vertex table,
+    // so no vertex exists that no index names.
+    for (const CornerRef& corner : corners) {
+        const float* p = &state.positions[3 * static_cast<std::size_t>(corner.position - 1)];
+        const float* n = &state.normals[3 * static_cast<std::size_t>(corner.normal - 1)];
+        const float* t = &state.texCoords[2 * static_cast<std::size_t>(corner.texCoord - 1)];
+        MeshVertex key{{p[0], p[1], p[2], n[0], n[1], n[2], t[0], t[1]}};
+        auto next = static_cast<std::int32_t>(state.vertexTable.size());
+        auto [entry, inserted] = state.vertexTable.try_emplace(key, next);
+        state.indices.push_back(static_cast<std::uint32_t>(entry->second));
+    }
+}
+
+void readLine(LoadState& state, const char* line)
+{
+    const char* cursor = line;
+    std::size_t length = 0;
+    const char* token = nextToken(cursor, length);
+    if (token == nullptr)
+        return;
+    // A number that does not parse leaves its holding value as an earlier
+    // line gave it, so the n-th line of a directive is always entry n.
+    if (tokenIs(token, length, "v")) {
+        std::sscanf(cursor, "%f %f %f", &state.vHold[0], &state.vHold[1], &state.vHold[2]);
+        state.positions.insert(state.positions.end(), state.vHold, state.vHold + 3);
+    } else if (tokenIs(token, length, "vn")) {
+        std::sscanf(cursor, "%f %f %f", &state.vnHold[0], &state.vnHold[1], &state.vnHold[2]);
+        state.normals.insert(state.normals.end(), state.vnHold, state.vnHold + 3);
+    } else if (tokenIs(token, length, "vt")) {
+        std::sscanf(cursor, "%f %f", &state.vtHold[0], &state.vtHold[1]);
+        state.texCoords.insert(state.texCoords.end(), state.vtHold, state.vtHold + 2);
+    } else if (tokenIs(token, length, "f")) {
+        readFace(state, cursor);
+    }
+}
+
+}  // namespace
+
+Mesh::Mesh(const std::string& fileName)
+{
+    std::FILE* file = std::fopen(fileName.c_str(), "r");
+    if (file == nullptr)
+        return;
+
+    LoadState state;
+    // Lines longer than the buffer are read, and handled, in pieces.
+    char line[512];
+    while (std::fgets(line, sizeof line, file) != nullptr)
+        readLine(state, line);
+    std::fclose(file);
+
+    vertexCount = static_cast<std::int32_t>(state.vertexTable.size());
+    positions = new float[3 * static_cast<std::size_t>(vertexCount)];
+    normals = new float[3 * static_cast<std::size_t>(vertexCount)];
+    texCoords = new float[2 * static_cast<std::size_t>(vertexCount)];
+    for (const auto& [key, number] : state.vertexTable) {
+        const std::size_t i = static_cast<std::size_t>(number);
+        std::memcpy(&positions[3 * i], &key.component[0], 3 * sizeof(float));
+        std::memcpy(&normals[3 * i], &key.component[3], 3 * sizeof(float));
+        std::memcpy(&texCoords[2 * i], &key.component[6], 2 * sizeof(float));
+    }
+    indexCount = static_cast<std::int32_t>(state.indices.size());
+    indices = new std::uint32_t[state.indices.size()];
+    if (!state.indices.empty())
+        std::memcpy(indices, state.indices.data(), state.indices.size() * sizeof(std::uint32_t));
+
+    if (state.skippedFaces > 0)
+        std::fprintf(stderr, "Warning: \"%s\": %ld face%s skipped (corners must be full a/b/c references to earlier entries)\n",
+                     fileName.c_str(), state.skippedFaces, state.skippedFaces == 1 ? "" : "s");
+}
+
+void releaseMesh(Mesh* mesh)
+{
+    if (mesh == nullptr)
+        return;
+    delete[] mesh->positions;
+    delete[] mesh->normals;
+    delete[] mesh->texCoords;
+    delete[] mesh->indices;
+    delete mesh;
+}

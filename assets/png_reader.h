@@ -1,0 +1,31 @@
+// Reading a PNG file into an image: 8-bit samples, rows bottom-up and tightly
+// packed, ready for OpenGL. Every failure gives the empty image, silently.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct Image {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint8_t bitDepth = 0;
+    std::uint8_t channels = 0;       // 1 grey or palette index, 2 grey+alpha, 3 RGB, 4 RGBA
+    unsigned char* pixels = nullptr; // owned, stride() * height bytes; bottom row first
+
+    Image() = default;
+    Image(const Image& other);
+    Image(Image&& other) noexcept;
+    Image& operator=(const Image& other);
+    Image& operator=(Image&& other) noexcept;
+    ~Image();
+
+    // Bytes per row: width * channels * bitDepth bits, rounded up to whole bytes.
+    std::uint32_t stride() const;
+    bool empty() const { return pixels == nullptr; }
+};
+
+// The largest width or height the reader accepts: no texture can be larger,
+// and refusing early keeps a lying header from costing gigabytes.
+constexpr std::uint32_t maxImageSide = 16384;
+
+Image loadPng(const std::string& fileName);

@@ -1,0 +1,95 @@
+#include "assets/texture_set.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "assets/png_reader.h"
+
+TextureSet textures;
+
+const TextureFile textureFiles[textureCount] = {
+    {"rock.png", &TextureSet::rockTexture, true},
+    {"water.png", &TextureSet::waterTexture, true},
+    {"mackerel_texture_red.png", &TextureSet::mackerelRedTexture, true},
+    {"mackerel_texture_orange.png", &TextureSet::mackerelOrangeTexture, true},
+    {"mackerel_texture_yellow.png", &TextureSet::mackerelYellowTexture, true},
+    {"mackerel_texture_green.png", &TextureSet::mackerelGreenTexture, true},
+    {"mackerel_texture.png", &TextureSet::mackerelTexture, true},
+    {"mackerel_texture_purple.png", &TextureSet::mackerelPurpleTexture, true},
+    {"underwater_sun.png", &TextureSet::sunTexture, false},
+    {"depth_scale.png", &TextureSet::depthScaleTexture, false},
+    {"depth_arrow.png", &TextureSet::depthArrowTexture, false},
+};
+
+namespace {
+
+GLenum pixelFormat(unsigned channels)
+{
+    switch (channels) {
+    case 1: return GL_LUMINANCE;
+    case 2: return GL_LUMINANCE_ALPHA;
+    case 3: return GL_RGB;
+    case 4: return GL_RGBA;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+std::string describePngFailure(const std::string& fileName)
+{
+    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (file == nullptr)
+        return errno == ENOENT ? std::string("missing") : std::string("cannot be opened: ") + std::strerror(errno);
+    static const unsigned char signature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
+    unsigned char head[8] = {};
+    std::size_t got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    if (got < sizeof head || std::memcmp(head, signature, sizeof head) != 0)
+        return "not a PNG file";
+    return "corrupt or unsupported PNG data";
+}
+
+void loadTextures()
+{
+    for (const TextureFile& entry : textureFiles) {
+        Image image = loadPng(entry.fileName);
+        unsigned& name = textures.*entry.name;
+        glGenTextures(1, &name);
+        glBindTexture(GL_TEXTURE_2D, name);
+        GLenum format = pixelFormat(image.channels);
+        if (format != 0 && image.pixels != nullptr) {
+            GLsizei width = static_cast<GLsizei>(image.width);
+            GLsizei height = static_cast<GLsizei>(image.height);
+            if (entry.mipmapped)
+                gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(format), width, height, format,
+                                  GL_UNSIGNED_BYTE, image.pixels);
+            else
+                glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
+                             GL_UNSIGNED_BYTE, image.pixels);
+        } else {
+            std::fprintf(stderr, "Warning: texture \"%s\" not loaded (%s); drawing without it\n", entry.fileName,
+                         describePngFailure(entry.fileName).c_str());
+        }
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, entry.mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    }
+}
+
+void releaseTextures()
+{
+    // Surfaces first, then the sun, the skins and the gauge.
+    const unsigned* order[] = {
+        &textures.rockTexture, &textures.waterTexture, &textures.sunTexture,
+        &textures.mackerelRedTexture, &textures.mackerelOrangeTexture, &textures.mackerelYellowTexture,
+        &textures.mackerelGreenTexture, &textures.mackerelTexture, &textures.mackerelPurpleTexture,
+        &textures.depthScaleTexture, &textures.depthArrowTexture,
+    };
+    for (const unsigned* name : order)
+        glDeleteTextures(1, name);
+}

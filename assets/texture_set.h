@@ -1,0 +1,37 @@
+// The eleven textures of the scene, loaded once at start-up from PNG files in
+// the working directory. A file that fails to load leaves a texture name
+// without an image, drawn untextured, and one line on standard error.
+#pragma once
+
+#include <string>
+
+struct TextureSet {
+    unsigned rockTexture = 0;
+    unsigned waterTexture = 0;
+    unsigned mackerelRedTexture = 0;
+    unsigned mackerelOrangeTexture = 0;
+    unsigned mackerelYellowTexture = 0;
+    unsigned mackerelGreenTexture = 0;
+    unsigned mackerelTexture = 0;
+    unsigned mackerelPurpleTexture = 0;
+    unsigned sunTexture = 0;
+    unsigned depthScaleTexture = 0;
+    unsigned depthArrowTexture = 0;
+};
+
+extern TextureSet textures;
+
+struct TextureFile {
+    const char* fileName;
+    unsigned TextureSet::*name;
+    bool mipmapped;  // full mipmap chain for the scene's surfaces, level 0 for the rest
+};
+constexpr int textureCount = 11;
+extern const TextureFile textureFiles[textureCount];  // in loading order
+
+// Why a PNG that gave the empty image failed: "missing", "not a PNG file" or
+// "corrupt or unsupported PNG data" (with the system's reason where it has one).
+std::string describePngFailure(const std::string& fileName);
+
+void loadTextures();
+void releaseTextures();

@@ -1,0 +1,66 @@
+#include "input/input_handlers.h"
+
+#include <cstdlib>
+
+#include <SDL.h>
+
+#include "app/app_state.h"
+#include "input/key_translation.h"
+#include "input/pointer_state.h"
+#include "render/depth_lighting.h"
+
+void handleKeyDown(int key)
+{
+    const int modifiers = getModifiers();
+    if (isModifierKey(key))
+        return;
+    if ((modifiers & (orlinModShift | orlinModCaps)) != 0 && key >= 'a' && key <= 'z')
+        key -= 32;
+    if ((modifiers & orlinModShift) != 0)
+        key = shiftedKey(key);
+    // Only control alone quits: with shift or caps lock the key is 'Q' by now.
+    if (key == 'q' && getModifiers() == orlinModControl)
+        std::exit(0);
+    guiContext->keyDown(key, mouseX, mouseY, 0, 0);
+    if (key == orlinKeyUp) {
+        depth = depth - 1.0f;
+        if (depth < minDepth)
+            depth = minDepth;
+    } else if (key == orlinKeyDown) {
+        depth = depth + 1.0f;
+        if (depth > maxDepth)
+            depth = maxDepth;
+    }
+}
+
+void handleKeyUp(int key)
+{
+    if (isModifierKey(key))
+        return;
+    guiContext->keyUp(key, mouseX, mouseY, 0, 0);
+}
+
+void handleMouseButton(int sdlButton, int sdlState)
+{
+    if (sdlButton == SDL_BUTTON_WHEELUP || sdlButton == SDL_BUTTON_WHEELDOWN) {
+        guiContext->scrollWheel(sdlButton == SDL_BUTTON_WHEELUP ? 0 : 1, mouseX, mouseY, 0, 0);
+        return;
+    }
+    const int button = translateButton(sdlButton);
+    const bool left = sdlButton == SDL_BUTTON_LEFT;
+    if (sdlState == SDL_PRESSED) {
+        if (left) {
+            mouseLookActive = true;
+            lookAnchorX = mouseX;
+            lookAnchorY = mouseY;
+            SDL_ShowCursor(SDL_DISABLE);
+        }
+        guiContext->mouseDown(button, mouseX, mouseY, 0, 0);
+    } else {
+        if (left) {
+            mouseLookActive = false;
+            SDL_ShowCursor(SDL_ENABLE);
+        }
+        guiContext->mouseUp(button, mouseX, mouseY, 0, 0);
+    }
+}

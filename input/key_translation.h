@@ -1,0 +1,25 @@
+// SDL keys, modifiers and buttons in the GUI library's terms.
+#pragma once
+
+#include <SDL.h>
+
+// GUI key code of an SDL key symbol: navigation and function keys get codes
+// from 256 on, keypad keys become the characters they type, Return and
+// keypad Enter become 10; everything else passes unchanged.
+int translateKeySym(int sym);
+int translateKey(const SDL_Event& event);
+
+// GUI modifier bits (1 shift, 2 control, 4 alt, 8 meta, 16 caps lock).
+int translateModifiers(SDLMod state);
+int getModifiers();
+
+// The character a key types with shift held on a US layout, or the key itself.
+int shiftedKey(int key);
+
+// Shift, control, alt, meta, super, num lock and caps lock: handled by the
+// modifier state, never forwarded as keys of their own.
+bool isModifierKey(int key);
+
+// GUI button number of an SDL mouse button: 0 left, 1 right, 2 middle,
+// anything else unchanged.
+int translateButton(int sdlButton);

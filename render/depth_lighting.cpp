@@ -1,0 +1,90 @@
+#include "render/depth_lighting.h"
+
+#include <GL/gl.h>
+#include <orlin/orlin.h>
+
+float depth = 10.0f;
+float lightDiffuse[4] = {0.4f, 0.4f, 0.4f, 1.0f};
+float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+float ambientLight[4] = {0.6f, 0.6f, 0.6f, 1.0f};
+float lightPosition[4] = {1.0f, 4.0f, 1.0f, 0.0f};
+const float baseClearColor[4] = {0.2f, 0.5f, 0.6f, 1.0f};
+
+namespace {
+
+float clampUnit(double factor)
+{
+    if (factor < 0.0)
+        return 0.0f;
+    if (factor > 1.0)
+        return 1.0f;
+    return static_cast<float>(factor);
+}
+
+}  // namespace
+
+DepthFactors depthFactors(float atDepth)
+{
+    double d = atDepth;
+    float red = clampUnit(1.0 - (d - 10.0) / 20.0);
+    float greenBlue = clampUnit(1.0 - (d - 10.0) / 80.0);
+    return {red, greenBlue, greenBlue};
+}
+
+void depthClearColor(float atDepth, float rgba[4])
+{
+    DepthFactors f = depthFactors(atDepth);
+    rgba[0] = static_cast<float>(0.2 * f.red);
+    rgba[1] = static_cast<float>(0.5 * f.green);
+    rgba[2] = static_cast<float>(0.6 * f.blue);
+    rgba[3] = 1.0f;
+}
+
+void initGLState()
+{
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_CULL_FACE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_CULL_FACE);
+    glClearColor(baseClearColor[0], baseClearColor[1], baseClearColor[2], baseClearColor[3]);
+    glEnable(GL_COLOR_MATERIAL);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, orlinBlack);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, lightDiffuse);
+    // The specular colour starts from the diffuse one; every frame replaces it.
+    glLightfv(GL_LIGHT0, GL_SPECULAR, lightDiffuse);
+    glEnable(GL_LIGHT0);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambientLight);
+    glFogfv(GL_FOG_COLOR, baseClearColor);
+    glFogf(GL_FOG_DENSITY, 0.05f);
+    glEnable(GL_FOG);
+}
+
+void applyDepthLighting()
+{
+    DepthFactors f = depthFactors(depth);
+    float clear[4];
+    depthClearColor(depth, clear);
+    glClearColor(clear[0], clear[1], clear[2], clear[3]);
+    // Fog the colour of the background, so distant things dissolve into it.
+    glFogfv(GL_FOG_COLOR, clear);
+
+    lightSpecular[0] = f.red;
+    lightSpecular[1] = f.green;
+    lightSpecular[2] = f.blue;
+    lightDiffuse[0] = static_cast<float>(0.4 * f.red);
+    lightDiffuse[1] = static_cast<float>(0.4 * f.green);
+    lightDiffuse[2] = static_cast<float>(0.4 * f.blue);
+    ambientLight[0] = static_cast<float>(0.6 * f.red);
+    ambientLight[1] = static_cast<float>(0.6 * f.green);
+    ambientLight[2] = static_cast<float>(0.6 * f.blue);
+
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, lightDiffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, lightSpecular);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambientLight);
+}

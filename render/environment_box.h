@@ -1,0 +1,26 @@
+// The box the viewer swims in: a tiled rock sea floor at y = -50 (a display
+// list compiled once) and a moving water surface at y = 50 (sent every frame).
+#pragma once
+
+struct EnvironmentBox {
+    unsigned floorList = 0;
+    float minCorner[3] = {};
+    float maxCorner[3] = {};
+    float clock = 0.0f;  // seconds; moves the water
+
+    // Compiles the floor list; needs the GL context and the rock texture.
+    EnvironmentBox();
+};
+
+extern const float boxMinCorner[3];
+extern const float boxMaxCorner[3];
+extern const float floorColor[4];
+extern const float waterColor[4];
+constexpr float boxCellSize = 10.0f;
+
+extern EnvironmentBox* environmentBox;
+
+// Water surface, then the floor list, of *environmentBox.
+void drawEnvironment();
+// Deletes the floor list and the box.
+void releaseEnvironmentBox(EnvironmentBox* box);

@@ -1,0 +1,123 @@
+#include "render/frame.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL.h>
+#include <orlin/orlin.h>
+
+#include "app/app_state.h"
+#include "assets/mesh.h"
+#include "assets/mesh_drawing.h"
+#include "assets/texture_set.h"
+#include "render/depth_lighting.h"
+#include "render/environment_box.h"
+#include "render/sun.h"
+
+float cameraDistance = -5.0f;
+float cameraPitch = 0.0f;
+float cameraYaw = 0.0f;
+
+namespace {
+
+struct FishPlacement {
+    float dx, dy, dz;
+    unsigned TextureSet::*texture;
+};
+
+// Relative steps: each fish is placed from the one before it.
+constexpr FishPlacement fishPlacements[] = {
+    {1.5f, 0.0f, 1.0f, &TextureSet::mackerelRedTexture},
+    {-3.0f, 0.0f, 0.0f, &TextureSet::mackerelOrangeTexture},
+    {3.0f, 0.0f, -1.0f, &TextureSet::mackerelYellowTexture},
+    {-3.0f, 0.0f, 0.0f, &TextureSet::mackerelGreenTexture},
+    {3.0f, 0.0f, -1.0f, &TextureSet::mackerelTexture},
+    {-3.0f, 0.0f, 0.0f, &TextureSet::mackerelPurpleTexture},
+};
+
+void drawFish()
+{
+    glPushMatrix();
+    // Undo the camera's depth translation: the fish travel with the viewer.
+    glTranslatef(0.0f, 50.0f - depth, 0.0f);
+    glColor4fv(orlinWhite);
+    for (const FishPlacement& fish : fishPlacements) {
+        glTranslatef(fish.dx, fish.dy, fish.dz);
+        glBindTexture(GL_TEXTURE_2D, textures.*fish.texture);
+        drawMesh();
+    }
+    glPopMatrix();
+}
+
+void drawDepthGauge()
+{
+    glPushMatrix();
+    glTranslatef(gaugeScaleX, gaugeScaleY, 0.0f);
+    drawOverlayQuad(textures.depthScaleTexture, gaugeScaleWidth, gaugeScaleHeight);
+    glTranslatef(gaugeArrowX, gaugeArrowOffset(depth), 0.0f);
+    drawOverlayQuad(textures.depthArrowTexture, gaugeArrowWidth, gaugeArrowHeight);
+    glPopMatrix();
+}
+
+}  // namespace
+
+float gaugeArrowOffset(float atDepth)
+{
+    double travelled = 1.0 - (static_cast<double>(atDepth) - 10.0) / 80.0;
+    return static_cast<float>(travelled * gaugeArrowTravel - 5.0 + 6.0);
+}
+
+void drawOverlayQuad(unsigned texture, float width, float height)
+{
+    glColor4fv(orlinWhite);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(0.0f, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(width, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(width, height);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(0.0f, height);
+    glEnd();
+}
+
+void drawFrame()
+{
+    applyDepthLighting();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, static_cast<double>(windowWidth) / static_cast<double>(windowHeight), 0.5, 200.0);
+
+    // Orbit the focus point, which sits `depth` units below the surface.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, cameraDistance);
+    glRotatef(cameraPitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(cameraYaw, 0.0f, 1.0f, 0.0f);
+    glTranslatef(0.0f, depth - 50.0f, 0.0f);
+
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    // After the camera, so the light's direction is fixed in the world.
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glEnable(GL_TEXTURE_2D);
+
+    if (environmentBox != nullptr)
+        drawEnvironment();
+    if (sunPosition != nullptr)
+        drawSun();
+    if (fishMesh != nullptr)
+        drawFish();
+
+    guiContext->resetView();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    drawDepthGauge();
+    glDisable(GL_TEXTURE_2D);
+
+    guiContext->draw();
+    SDL_GL_SwapBuffers();
+}

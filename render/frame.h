@@ -1,0 +1,26 @@
+// One complete frame: depth colours, the orbiting camera, the scene, the
+// depth gauge, the GUI overlay and the buffer swap.
+#pragma once
+
+extern float cameraDistance;  // along the eye's z axis; the eye stays 5 units from the focus
+extern float cameraPitch;     // degrees about x, changed by mouse look
+extern float cameraYaw;       // degrees about y, changed by mouse look
+
+// Depth gauge, in overlay pixels from the lower-left corner.
+constexpr float gaugeScaleX = 576.0f;
+constexpr float gaugeScaleY = 117.0f;
+constexpr float gaugeScaleWidth = 41.0f;
+constexpr float gaugeScaleHeight = 246.0f;
+constexpr float gaugeArrowX = -6.0f;  // relative to the scale's origin
+constexpr float gaugeArrowWidth = 54.0f;
+constexpr float gaugeArrowHeight = 10.0f;
+constexpr float gaugeArrowTravel = 234.0f;
+
+// Arrow's lower edge relative to the scale's origin at a depth (not clamped).
+float gaugeArrowOffset(float atDepth);
+
+// Draws `texture` on a width x height quad whose lower-left corner is the
+// current origin, in orlinWhite so the image shows in its own colours.
+void drawOverlayQuad(unsigned texture, float width, float height);
+
+void drawFrame();

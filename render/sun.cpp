@@ -1,0 +1,66 @@
+#include "render/sun.h"
+
+#include <GL/gl.h>
+
+#include "assets/texture_set.h"
+#include "render/depth_lighting.h"
+
+float* sunPosition = nullptr;
+const float initialSunPosition[3] = {5.0f, 60.0f, 5.0f};
+
+namespace {
+
+void drawSquare(float half)
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(-half, -half);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(half, -half);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(half, half);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(-half, half);
+    glEnd();
+}
+
+}  // namespace
+
+SunAlphas sunAlphas(float atDepth)
+{
+    double fade = 1.0 - (static_cast<double>(atDepth) - 10.0) / 80.0;
+    return {static_cast<float>(fade * static_cast<double>(0.8f)),
+            static_cast<float>(fade * static_cast<double>(0.5f))};
+}
+
+void drawSun()
+{
+    glPushMatrix();
+    glTranslatef(sunPosition[0], sunPosition[1], sunPosition[2]);
+
+    // Billboard: keep the translation, drop rotation and scale, so the squares
+    // face the viewer squarely at their eye-space size.
+    float m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    m[0] = m[5] = m[10] = 1.0f;
+    m[1] = m[2] = m[4] = m[6] = m[8] = m[9] = 0.0f;
+    glLoadMatrixf(m);
+
+    glDisable(GL_FOG);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glBindTexture(GL_TEXTURE_2D, textures.sunTexture);
+
+    SunAlphas alpha = sunAlphas(depth);
+    glColor4f(1.0f, 1.0f, 1.0f, alpha.inner);
+    drawSquare(5.0f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glColor4f(1.0f, 1.0f, 1.0f, alpha.outer);
+    drawSquare(25.0f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    glEnable(GL_FOG);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+}

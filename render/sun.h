@@ -1,0 +1,14 @@
+// The sun seen through the surface: a soft disc and a larger additive glow,
+// billboarded to face the viewer, fading out with depth.
+#pragma once
+
+extern float* sunPosition;  // x, y, z in the world; null until start-up creates it
+extern const float initialSunPosition[3];
+
+struct SunAlphas {
+    float inner;  // normally blended disc
+    float outer;  // additive glow
+};
+SunAlphas sunAlphas(float atDepth);
+
+void drawSun();
