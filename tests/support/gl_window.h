@@ -1,0 +1,31 @@
+// A real OpenGL window for tests (under the test run's Xvfb display).
+#pragma once
+
+#include <array>
+
+#include <gtest/gtest.h>
+
+// Opens a 640 x 480 double-buffered OpenGL window through SDL, as the
+// program does; closes it again.
+bool openTestWindow(int width = 640, int height = 480);
+void closeTestWindow();
+
+// Fixture: a window for every test, closed after it.
+class GlWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Reads the back buffer (what the last frame drew before its swap is gone,
+// so tests read before swapping, or read the front buffer).
+std::array<unsigned char, 4> readPixel(int x, int y, bool frontBuffer = false);
+
+// glGet helpers.
+std::array<float, 4> getFloat4(unsigned pname);
+std::array<float, 16> getMatrix(unsigned pname);
+int getInt(unsigned pname);
+bool isEnabled(unsigned cap);
+
+// 0..255 channel of a colour in 0..1, as the framebuffer stores it.
+int toByte(float channel);

@@ -1,0 +1,193 @@
+#include "program_runner.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+std::string programPath()
+{
+    return std::string(MARIVANE_BINARY_DIR) + "/marivane";
+}
+
+std::string assetDir()
+{
+    return std::string(MARIVANE_BINARY_DIR) + "/assets";
+}
+
+std::string makeTempDir()
+{
+    std::string pattern = (fs::temp_directory_path() / "marivane-test-XXXXXX").string();
+    char* made = mkdtemp(pattern.data());
+    return made != nullptr ? std::string(made) : std::string();
+}
+
+void removeTree(const std::string& path)
+{
+    std::error_code ignored;
+    if (!path.empty())
+        fs::remove_all(path, ignored);
+}
+
+void copyAssets(const std::string& dir)
+{
+    for (const auto& entry : fs::directory_iterator(assetDir()))
+        fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename(), fs::copy_options::overwrite_existing);
+}
+
+RunningProgram startProgram(const std::string& workDir, const std::vector<std::string>& env)
+{
+    RunningProgram program;
+    program.workDir = workDir;
+    program.stdoutPath = workDir + "/stdout.txt";
+    program.stderrPath = workDir + "/stderr.txt";
+    const std::string binary = programPath();
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(workDir.c_str()) != 0)
+            _exit(126);
+        int out = open(program.stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err = open(program.stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
+        dup2(err, 2);
+        for (const std::string& entry : env) {
+            auto eq = entry.find('=');
+            std::string name = entry.substr(0, eq);
+            std::string value = eq == std::string::npos ? "" : entry.substr(eq + 1);
+            if (eq == entry.size() - 1)
+                unsetenv(name.c_str());
+            else
+                setenv(name.c_str(), value.c_str(), 1);
+        }
+        execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    program.pid = pid;
+    return program;
+}
+
+int runCommand(const std::string& command, std::string* output)
+{
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return -1;
+    std::string text;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        text.append(buffer, got);
+    int status = pclose(pipe);
+    if (output != nullptr)
+        *output = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool isRunning(const RunningProgram& program)
+{
+    if (program.pid <= 0)
+        return false;
+    int status = 0;
+    return waitpid(program.pid, &status, WNOHANG) == 0;
+}
+
+bool waitForWindow(RunningProgram& program, double timeoutSeconds)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (!isRunning(program))
+            return false;
+        std::string ids;
+        if (runCommand("xdotool search --onlyvisible --name '^Marivane$' 2>/dev/null", &ids) == 0 && !ids.empty()) {
+            std::istringstream lines(ids);
+            std::getline(lines, program.windowId);
+            // Give the program time to finish start-up and draw real frames.
+            settle(1.0);
+            runCommand("xdotool windowfocus --sync " + program.windowId + " 2>/dev/null");
+            return true;
+        }
+        settle(0.1);
+    }
+    return false;
+}
+
+int waitForExit(RunningProgram& program, double timeoutSeconds)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        pid_t done = waitpid(program.pid, &status, WNOHANG);
+        if (done == program.pid) {
+            program.pid = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        settle(0.05);
+    }
+    return -1;
+}
+
+void terminate(RunningProgram& program)
+{
+    if (program.pid > 0)
+        kill(program.pid, SIGTERM);
+}
+
+void killProgram(RunningProgram& program)
+{
+    if (program.pid > 0) {
+        kill(program.pid, SIGKILL);
+        int status = 0;
+        waitpid(program.pid, &status, 0);
+        program.pid = -1;
+    }
+}
+
+void sendKey(const RunningProgram& program, const std::string& key, int repeat)
+{
+    runCommand("xdotool windowfocus --sync " + program.windowId + " 2>/dev/null");
+    std::string command = "xdotool key --delay 20";
+    if (repeat > 1)
+        command += " --repeat " + std::to_string(repeat);
+    runCommand(command + " " + key);
+}
+
+void settle(double seconds)
+{
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+Image screenshot(const RunningProgram& program, const std::string& savePath)
+{
+    std::string path = savePath.empty() ? program.workDir + "/shot.png" : savePath;
+    // PNG24 keeps it 8-bit RGB, never a palette image.
+    runCommand("import -window " + program.windowId + " PNG24:" + path + " 2>/dev/null");
+    return loadPng(path);
+}
+
+Rgb pixelAt(const Image& image, int x, int y)
+{
+    if (image.pixels == nullptr || x < 0 || y < 0 || static_cast<std::uint32_t>(x) >= image.width ||
+        static_cast<std::uint32_t>(y) >= image.height || image.channels < 3)
+        return {-1, -1, -1};
+    const std::uint32_t row = image.height - 1 - static_cast<std::uint32_t>(y);
+    const unsigned char* p = image.pixels + static_cast<std::size_t>(row) * image.stride() +
+                             static_cast<std::size_t>(x) * image.channels;
+    return {p[0], p[1], p[2]};
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

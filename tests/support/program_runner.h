@@ -1,0 +1,55 @@
+// Running the real marivane binary under the test display, driving it with
+// xdotool and looking at it with screenshots.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "assets/png_reader.h"
+
+struct RunningProgram {
+    pid_t pid = -1;
+    std::string workDir;
+    std::string stdoutPath;
+    std::string stderrPath;
+    std::string windowId;  // X window id, once found
+};
+
+// The built program and its generated assets.
+std::string programPath();
+std::string assetDir();
+
+// A fresh temporary folder; removed by removeTree.
+std::string makeTempDir();
+void removeTree(const std::string& path);
+// Copies every generated asset into dir.
+void copyAssets(const std::string& dir);
+
+// Starts the program in workDir with extra environment entries ("NAME=value",
+// or "NAME=" to unset). Output goes to files in workDir.
+RunningProgram startProgram(const std::string& workDir, const std::vector<std::string>& env = {});
+// Waits until a window named "Marivane" of the program is mapped.
+bool waitForWindow(RunningProgram& program, double timeoutSeconds = 20.0);
+// Waits for exit; returns the exit status, or -1 on timeout / death by signal.
+int waitForExit(RunningProgram& program, double timeoutSeconds = 20.0);
+bool isRunning(const RunningProgram& program);
+void terminate(RunningProgram& program);  // SIGTERM
+void killProgram(RunningProgram& program);  // SIGKILL, for cleanup
+
+// Runs a shell command; returns its exit status and its standard output.
+int runCommand(const std::string& command, std::string* output = nullptr);
+// xdotool against the program's window: keys such as "Down", "ctrl+q".
+void sendKey(const RunningProgram& program, const std::string& key, int repeat = 1);
+// Lets the program draw a few frames.
+void settle(double seconds = 0.5);
+
+// Screenshot of the program's window, read back as an image (top row first
+// in pixelAt's coordinates: x right, y down from the window's top-left).
+Image screenshot(const RunningProgram& program, const std::string& savePath = "");
+struct Rgb {
+    int r, g, b;
+};
+Rgb pixelAt(const Image& image, int x, int y);
+std::string readFile(const std::string& path);
