@@ -82,11 +82,8 @@ void drawOverlayQuad(unsigned texture, float width, float height)
     glEnd();
 }
 
-void drawFrame()
+void setUpCamera()
 {
-    applyDepthLighting();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(60.0, static_cast<double>(windowWidth) / static_cast<double>(windowHeight), 0.5, 200.0);
@@ -98,6 +95,14 @@ void drawFrame()
     glRotatef(cameraPitch, 1.0f, 0.0f, 0.0f);
     glRotatef(cameraYaw, 0.0f, 1.0f, 0.0f);
     glTranslatef(0.0f, depth - 50.0f, 0.0f);
+}
+
+void drawFrame()
+{
+    applyDepthLighting();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    setUpCamera();
 
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);

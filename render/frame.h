@@ -23,4 +23,8 @@ float gaugeArrowOffset(float atDepth);
 // current origin, in orlinWhite so the image shows in its own colours.
 void drawOverlayQuad(unsigned texture, float width, float height);
 
+// Perspective projection for the window's aspect ratio and the camera that
+// orbits the focus point; leaves the model-view matrix current.
+void setUpCamera();
+
 void drawFrame();

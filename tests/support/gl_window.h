@@ -17,8 +17,8 @@ protected:
     void TearDown() override;
 };
 
-// Reads the back buffer (what the last frame drew before its swap is gone,
-// so tests read before swapping, or read the front buffer).
+// Reads one pixel, from the back buffer by default. llvmpipe swaps by
+// copying, so after a swap the back buffer still holds the frame just shown.
 std::array<unsigned char, 4> readPixel(int x, int y, bool frontBuffer = false);
 
 // glGet helpers.

@@ -1,0 +1,135 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/startup.h"
+#include "assets/mesh.h"
+#include "assets/texture_set.h"
+#include "gl_window.h"
+#include "orlin_recording.h"
+#include "program_runner.h"
+#include "render/environment_box.h"
+#include "render/sun.h"
+
+namespace {
+
+// Start-up in a folder without assets: every loader fails softly.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        dir = makeTempDir();
+        ASSERT_FALSE(dir.empty());
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+    }
+    void TearDown() override { removeTree(dir); }
+    std::string dir;
+};
+
+TEST_F(StartupTest, BuildsEverythingInOrder)
+{
+    testing::internal::CaptureStderr();
+    startUp();
+    std::string errors = testing::internal::GetCapturedStderr();
+
+    const SDL_Surface* screen = SDL_GetVideoSurface();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->w, 640);
+    EXPECT_EQ(screen->h, 480);
+    EXPECT_TRUE(screen->flags & SDL_OPENGL);
+    char* title = nullptr;
+    SDL_WM_GetCaption(&title, nullptr);
+    ASSERT_NE(title, nullptr);
+    EXPECT_STREQ(title, "Marivane");
+    EXPECT_EQ(windowWidth, 640);
+    EXPECT_EQ(windowHeight, 480);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 640);
+    EXPECT_EQ(viewport[3], 480);
+
+    // The GUI is initialised, built, sized and shown one frame before any asset.
+    std::vector<OrlinCall> expected = {{"orlinInit", {}}, {"construct", {640, 480}}, {"resize", {640, 480}},
+                                       {"resetView", {}}, {"resetView", {}},         {"draw", {}}};
+    EXPECT_EQ(orlinCalls(), expected);
+    EXPECT_NE(orlinInitArgs().addTimer, nullptr);
+    EXPECT_NE(orlinInitArgs().notify, nullptr);
+    ASSERT_NE(orlinInitArgs().modifiers, nullptr);
+    EXPECT_EQ(orlinInitArgs().modifiers(), 0);
+
+    const float colors[9][4] = {{0.1f, 0.3f, 0.6f, 1}, {0.2f, 0.4f, 0.4f, 1}, {0.3f, 0.3f, 0.15f, 1},
+                                {0.3f, 0.4f, 0.5f, 1}, {0.8f, 0.8f, 0.8f, 1}, {0.8f, 0.8f, 0.8f, 1},
+                                {0, 0, 0, 1},          {0.2f, 0.5f, 0.7f, 1}, {0.2f, 0.2f, 0.2f, 1}};
+    const OrlinConstructorArgs& args = orlinConstructorArgs();
+    for (int i = 0; i < 9; ++i)
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(args.colors[i][k], colors[i][k]) << "colour " << i << " channel " << k;
+    EXPECT_FALSE(args.debugOutline);
+    EXPECT_EQ(args.fontPath, std::string(fontPath));
+
+    // Loaders ran and failed softly, each saying so once.
+    EXPECT_NE(textures.rockTexture, 0u);
+    EXPECT_NE(textures.depthArrowTexture, 0u);
+    ASSERT_NE(environmentBox, nullptr);
+    EXPECT_EQ(environmentBox->clock, 0.0f);
+    ASSERT_NE(sunPosition, nullptr);
+    EXPECT_EQ(sunPosition[0], 5.0f);
+    EXPECT_EQ(sunPosition[1], 60.0f);
+    EXPECT_EQ(sunPosition[2], 5.0f);
+    ASSERT_NE(fishMesh, nullptr);
+    EXPECT_EQ(fishMesh->positions, nullptr);
+    EXPECT_NE(errors.find("\"rock.png\""), std::string::npos) << errors;
+    EXPECT_NE(errors.find("\"mackerel.obj\""), std::string::npos) << errors;
+    EXPECT_NE(errors.find("missing"), std::string::npos) << errors;
+}
+
+// Runs after teardown (atexit is last in, first out), so it sees what
+// teardown did to the GUI.
+void reportGuiAfterTeardown()
+{
+    std::fprintf(stderr, "constructed=%d destroyed=%d\n", orlinConstructorArgs().constructed,
+                 orlinConstructorArgs().destroyed);
+}
+
+TEST_F(StartupTest, ExitRunsTeardownOnce)
+{
+    EXPECT_EXIT(
+        {
+            std::atexit(reportGuiAfterTeardown);
+            startUp();
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "constructed=1 destroyed=1");
+}
+
+TEST_F(StartupTest, NoVideoMeansMessageAndFailureStatus)
+{
+    EXPECT_EXIT(
+        {
+            setenv("SDL_VIDEODRIVER", "x11", 1);
+            setenv("DISPLAY", ":65000", 1);
+            startUp();
+        },
+        testing::ExitedWithCode(1), "");
+}
+
+TEST_F(StartupTest, WindowRefusedMeansMessageAndFailureStatus)
+{
+    // SDL's dummy driver starts but has no OpenGL, so the window is refused.
+    EXPECT_EXIT(
+        {
+            setenv("SDL_VIDEODRIVER", "dummy", 1);
+            startUp();
+        },
+        testing::ExitedWithCode(1), "");
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "program_runner.h"
+
+namespace {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = makeTempDir();
+        copyAssets(dir);
+    }
+    void TearDown() override
+    {
+        killProgram(program);
+        removeTree(dir);
+    }
+    std::string dir;
+    RunningProgram program;
+};
+
+TEST_F(WindowTest, OpensNamedWindowAndEndsCleanlyOnSigterm)
+{
+    program = startProgram(dir);
+    ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+
+    std::string geometry;
+    runCommand("xdotool getwindowgeometry " + program.windowId, &geometry);
+    EXPECT_NE(geometry.find("640x480"), std::string::npos) << geometry;
+    std::string name;
+    runCommand("xdotool getwindowname " + program.windowId, &name);
+    EXPECT_EQ(name, "Marivane\n");
+
+    // Bottom-left corner looks steeply down through fog: the depth-10 background.
+    Image shot = screenshot(program, dir + "/start.png");
+    ASSERT_EQ(shot.width, 640u);
+    ASSERT_EQ(shot.height, 480u);
+    Rgb corner = pixelAt(shot, 3, 476);
+    EXPECT_NEAR(corner.r, 51, 3);
+    EXPECT_NEAR(corner.g, 128, 3);
+    EXPECT_NEAR(corner.b, 153, 3);
+
+    terminate(program);
+    EXPECT_EQ(waitForExit(program), 0);
+    EXPECT_EQ(readFile(program.stdoutPath), "");
+}
+
+TEST_F(WindowTest, NoDisplayMeansMessageAndStatusOne)
+{
+    program = startProgram(dir, {"DISPLAY=:65000", "SDL_VIDEODRIVER=x11"});
+    EXPECT_EQ(waitForExit(program), 1);
+    EXPECT_EQ(readFile(program.stdoutPath), "Error: couldn't initialize video\n");
+}
+
+TEST_F(WindowTest, RefusedWindowMeansMessageAndStatusOne)
+{
+    // SDL's dummy driver starts video but offers no OpenGL window.
+    program = startProgram(dir, {"SDL_VIDEODRIVER=dummy"});
+    EXPECT_EQ(waitForExit(program), 1);
+    const std::string out = readFile(program.stdoutPath);
+    const std::string prefix = "Error: couldn't set video mode: ";
+    EXPECT_EQ(out.substr(0, prefix.size()), prefix) << out;
+    EXPECT_GT(out.size(), prefix.size() + 1) << "SDL's reason is missing: " << out;
+}
+
+TEST_F(WindowTest, StartsWithoutAnyAssets)
+{
+    removeTree(dir);
+    dir = makeTempDir();
+    program = startProgram(dir);
+    ASSERT_TRUE(waitForWindow(program));
+    std::string errors = readFile(program.stderrPath);
+    EXPECT_NE(errors.find("\"water.png\""), std::string::npos) << errors;
+    EXPECT_NE(errors.find("\"mackerel.obj\""), std::string::npos) << errors;
+    sendKey(program, "ctrl+q");
+    EXPECT_EQ(waitForExit(program), 0);
+}
+
+}  // namespace
