@@ -50,9 +50,8 @@ EnvironmentBox::EnvironmentBox()
     glEndList();
 }
 
-void drawEnvironment()
+void drawWaterSurface(const EnvironmentBox& box, const WaterWaves& waves)
 {
-    const EnvironmentBox& box = *environmentBox;
     const float c = box.clock;
     const float y = box.maxCorner[1];
 
@@ -63,16 +62,16 @@ void drawEnvironment()
     // One cosine per column edge and one sine per row edge: each edge's value
     // is carried over to the next cell. The box is eight wave periods deep,
     // so the sine at the far z edge also serves as the first cell's near edge.
-    float cosLeft = waterWaveCos(box.minCorner[0], c);
-    float sinNear = waterWaveSin(box.maxCorner[2], c);
+    float cosLeft = waves.cosine(box.minCorner[0], c);
+    float sinNear = waves.sine(box.maxCorner[2], c);
     for (float x = box.minCorner[0]; x < box.maxCorner[0]; x += boxCellSize) {
         const float xRight = x + boxCellSize;
-        const float cosRight = waterWaveCos(xRight, c);
+        const float cosRight = waves.cosine(xRight, c);
         const float sLeft = waterS(x, cosLeft, c);
         const float sRight = waterS(xRight, cosRight, c);
         for (float z = box.minCorner[2]; z < box.maxCorner[2]; z += boxCellSize) {
             const float zFar = z + boxCellSize;
-            const float sinFar = waterWaveSin(zFar, c);
+            const float sinFar = waves.sine(zFar, c);
             const float tNear = waterT(z, sinNear);
             const float tFar = waterT(zFar, sinFar);
             // Counter-clockwise seen from below: visible from beneath only.
@@ -89,7 +88,12 @@ void drawEnvironment()
         cosLeft = cosRight;
     }
     glEnd();
-    glCallList(box.floorList);
+}
+
+void drawEnvironment()
+{
+    drawWaterSurface(*environmentBox);
+    glCallList(environmentBox->floorList);
 }
 
 void releaseEnvironmentBox(EnvironmentBox* box)

@@ -2,6 +2,8 @@
 // list compiled once) and a moving water surface at y = 50 (sent every frame).
 #pragma once
 
+#include "render/water_surface.h"
+
 struct EnvironmentBox {
     unsigned floorList = 0;
     float minCorner[3] = {};
@@ -20,6 +22,16 @@ constexpr float boxCellSize = 10.0f;
 
 extern EnvironmentBox* environmentBox;
 
+// The wobble terms the water is drawn with. Passed in so that a test can count
+// how often they are evaluated; the frame always uses waterWaves.
+struct WaterWaves {
+    float (*cosine)(float x, float clock);
+    float (*sine)(float z, float clock);
+};
+inline constexpr WaterWaves waterWaves = {waterWaveCos, waterWaveSin};
+
+// The water surface of a box alone: 400 quads in immediate mode.
+void drawWaterSurface(const EnvironmentBox& box, const WaterWaves& waves = waterWaves);
 // Water surface, then the floor list, of *environmentBox.
 void drawEnvironment();
 // Deletes the floor list and the box.
