@@ -19,10 +19,10 @@ constexpr float labelRight = 33.0f;
 // Arrow layout, in pixels from the arrow's left edge (6 left of the scale).
 // The left pointer's tip touches the track; the right one points back at
 // the label, so the current depth's number sits between the two.
-constexpr float leftPointerBase = 1.0f;
+constexpr float leftPointerBase = 2.0f;
 constexpr float leftPointerTip = 13.5f;
 constexpr float rightPointerTip = 40.5f;
-constexpr float rightPointerBase = 53.0f;
+constexpr float rightPointerBase = 52.0f;
 
 const Colour markColour{0.97f, 0.99f, 1.0f};
 const Colour arrowColour{1.0f, 0.70f, 0.12f};
@@ -84,9 +84,11 @@ Raster makeDepthScale()
 Raster makeDepthArrow()
 {
     CoverageMask marks(depthArrowWidth, depthArrowHeight);
-    const float top = static_cast<float>(depthArrowHeight) - 1.0f;
+    // Inset by the outline's width, so the picture's corners stay clear.
+    const float bottom = 2.0f;
+    const float top = static_cast<float>(depthArrowHeight) - bottom;
     const float middle = static_cast<float>(depthArrowHeight) * 0.5f;
-    fillPolygon(marks, {{leftPointerBase, 1.0f}, {leftPointerTip, middle}, {leftPointerBase, top}});
-    fillPolygon(marks, {{rightPointerBase, 1.0f}, {rightPointerBase, top}, {rightPointerTip, middle}});
+    fillPolygon(marks, {{leftPointerBase, bottom}, {leftPointerTip, middle}, {leftPointerBase, top}});
+    fillPolygon(marks, {{rightPointerBase, bottom}, {rightPointerBase, top}, {rightPointerTip, middle}});
     return compose(marks, arrowColour, 0.85f, 1.0f);
 }
