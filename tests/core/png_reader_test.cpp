@@ -330,29 +330,6 @@ void expectSameContents(const Image& a, const Image& b)
     EXPECT_EQ(std::vector<unsigned char>(a.pixels, a.pixels + size), std::vector<unsigned char>(b.pixels, b.pixels + size));
 }
 
-TEST(ImageValue, FreshImageIsEmpty)
-{
-    expectEmpty(Image(), "fresh");
-}
-
-TEST(ImageValue, StrideRoundsBitsUpToWholeBytesWithoutPadding)
-{
-    struct Case {
-        std::uint32_t width;
-        std::uint8_t channels;
-        std::uint8_t bitDepth;
-        std::uint32_t stride;
-    };
-    const Case cases[] = {{3, 3, 8, 9}, {1, 1, 1, 1}, {8, 1, 1, 1}, {9, 1, 1, 2}, {5, 2, 4, 5}, {7, 4, 8, 28}, {0, 0, 0, 0}};
-    for (const Case& c : cases) {
-        Image image;
-        image.width = c.width;
-        image.channels = c.channels;
-        image.bitDepth = c.bitDepth;
-        EXPECT_EQ(image.stride(), c.stride) << c.width << " x " << int(c.channels) << " x " << int(c.bitDepth);
-    }
-}
-
 TEST(ImageValue, CopyOwnsItsOwnBuffer)
 {
     Image original = makeImage(3, 2, 3, 10);
@@ -392,13 +369,6 @@ TEST(ImageValue, EmptyOverFullLeavesNoBufferAndTheEmptyFields)
     const Image empty;
     full = empty;
     expectEmpty(full, "after copy-assigning the empty image");
-}
-
-TEST(ImageValue, CopyOfAnEmptyImageIsEmpty)
-{
-    Image empty;
-    Image copy(empty);
-    expectEmpty(copy, "copy");
 }
 
 }  // namespace
