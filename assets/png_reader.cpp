@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include <png.h>
@@ -117,10 +118,13 @@ Image loadPng(const std::string& fileName)
         result.bitDepth = png_get_bit_depth(png, info);
         result.channels = png_get_channels(png, info);
         const std::uint32_t stride = result.stride();
-        // Rows come top-down from libpng; OpenGL wants the bottom row first.
-        if (stride <= png_get_rowbytes(png, info)) {
-            png_bytepp rows = png_get_rows(png, info);
-            result.pixels = new unsigned char[static_cast<std::size_t>(stride) * result.height];
+        png_bytepp rows = png_get_rows(png, info);
+        // A picture too big to copy is one that did not load: no exception
+        // may leave the file and libpng's structures behind.
+        if (rows != nullptr && stride <= png_get_rowbytes(png, info))
+            result.pixels = new (std::nothrow) unsigned char[static_cast<std::size_t>(stride) * result.height];
+        if (result.pixels != nullptr) {
+            // Rows come top-down from libpng; OpenGL wants the bottom row first.
             for (std::uint32_t i = 0; i < result.height; ++i)
                 std::memcpy(result.pixels + static_cast<std::size_t>(i) * stride, rows[result.height - 1 - i], stride);
         } else {
