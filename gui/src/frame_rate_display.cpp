@@ -62,20 +62,40 @@ void takeFrameRateReading(FrameRateDisplay& display)
     display.sampleFrames = 0;
 }
 
-PanelBox frameRatePanelBox(const FontAtlas& atlas)
-{
+namespace {
+
+struct FrameRateLayout {
     PanelBox box;
-    box.width = 2 * panelPadding + labelColumnWidth(atlas) + columnGap + textWidth(atlas, widestValue);
-    box.width = std::max(box.width, 2 * panelPadding + textWidth(atlas, frameRateTitle));
+    int labelColumn = 0;
+    int valueColumn = 0;
+};
+
+FrameRateLayout frameRateLayout(const FontAtlas& atlas)
+{
+    FrameRateLayout layout;
+    layout.labelColumn = labelColumnWidth(atlas);
+    layout.valueColumn = textWidth(atlas, widestValue);
+    fitColumns(layout.labelColumn, layout.valueColumn);
+    PanelBox& box = layout.box;
+    box.width = 2 * panelPadding + layout.labelColumn + columnGap + layout.valueColumn;
+    box.width = std::max(box.width, std::min(maxPanelWidth, 2 * panelPadding + textWidth(atlas, frameRateTitle)));
     box.height = titleHeight(atlas) + panelPadding / 2 + 2 * rowHeight(atlas) + panelPadding / 2;
     box.x = windowMargin;
     box.y = windowMargin;
-    return box;
+    return layout;
+}
+
+}  // namespace
+
+PanelBox frameRatePanelBox(const FontAtlas& atlas)
+{
+    return frameRateLayout(atlas).box;
 }
 
 void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display)
 {
-    const PanelBox box = frameRatePanelBox(atlas);
+    const FrameRateLayout layout = frameRateLayout(atlas);
+    const PanelBox& box = layout.box;
     const int title = titleHeight(atlas);
     addPanel(batch, theme, box, title, 1.0f);
 
@@ -88,9 +108,12 @@ void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& th
 
     const int top = box.y + box.height;
     const int textLeft = box.x + panelPadding;
-    addText(batch, atlas, frameRateTitle, textLeft, top - rowGap / 2 - atlas.ascent, theme.textStrong, theme.ink);
+    const int textRight = box.x + box.width - panelPadding;
+    addText(batch, atlas, frameRateTitle, textLeft, top - rowGap / 2 - atlas.ascent, theme.textStrong, theme.ink,
+            textRight);
 
-    const int valueLeft = textLeft + labelColumnWidth(atlas) + columnGap;
+    const int labelRight = textLeft + layout.labelColumn;
+    const int valueLeft = labelRight + columnGap;
     const struct {
         const char* label;
         const char* value;
@@ -98,8 +121,8 @@ void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& th
     int rowTop = top - title - panelPadding / 2;
     for (const auto& row : rows) {
         const int baseline = rowTop - rowGap / 2 - atlas.ascent;
-        addText(batch, atlas, row.label, textLeft, baseline, theme.text, theme.ink);
-        addText(batch, atlas, row.value, valueLeft, baseline, theme.textStrong, theme.ink);
+        addText(batch, atlas, row.label, textLeft, baseline, theme.text, theme.ink, labelRight);
+        addText(batch, atlas, row.value, valueLeft, baseline, theme.textStrong, theme.ink, textRight);
         rowTop -= rowHeight(atlas);
     }
 }

@@ -79,39 +79,63 @@ bool advanceHelpFade(HelpPanel& help)
     return false;
 }
 
-PanelBox helpPanelBox(const FontAtlas& atlas, int windowHeight)
+namespace {
+
+struct HelpLayout {
+    PanelBox box;
+    int keyColumn = 0;
+    int actionColumn = 0;
+};
+
+HelpLayout helpLayout(const FontAtlas& atlas, int windowHeight)
 {
     constexpr int rowCount = static_cast<int>(sizeof helpRows / sizeof helpRows[0]);
-    PanelBox box;
-    box.width = 2 * panelPadding + keyColumnWidth(atlas) + columnGap + actionColumnWidth(atlas);
+    HelpLayout layout;
+    layout.keyColumn = keyColumnWidth(atlas);
+    layout.actionColumn = actionColumnWidth(atlas);
+    fitColumns(layout.keyColumn, layout.actionColumn);
+    PanelBox& box = layout.box;
+    box.width = 2 * panelPadding + layout.keyColumn + columnGap + layout.actionColumn;
     box.height = titleHeight(atlas) + panelPadding / 2 + rowCount * rowHeight(atlas) + panelPadding / 2;
     box.x = windowMargin;
     box.y = windowHeight - windowMargin - box.height;
-    return box;
+    return layout;
+}
+
+}  // namespace
+
+PanelBox helpPanelBox(const FontAtlas& atlas, int windowHeight)
+{
+    return helpLayout(atlas, windowHeight).box;
 }
 
 void addHelpPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, int windowHeight, float opacity)
 {
-    const PanelBox box = helpPanelBox(atlas, windowHeight);
+    const HelpLayout layout = helpLayout(atlas, windowHeight);
+    const PanelBox& box = layout.box;
     const int title = titleHeight(atlas);
     addPanel(batch, theme, box, title, opacity);
 
     const Colour ink = faded(theme.ink, opacity);
     const int top = box.y + box.height;
     const int textLeft = box.x + panelPadding;
+    const int textRight = box.x + box.width - panelPadding;
     // Text sits in the middle of its row: half the gap above, half below.
-    addText(batch, atlas, helpTitle, textLeft, top - rowGap / 2 - atlas.ascent, faded(theme.textStrong, opacity), ink);
+    addText(batch, atlas, helpTitle, textLeft, top - rowGap / 2 - atlas.ascent, faded(theme.textStrong, opacity), ink,
+            textRight);
 
-    const int actionLeft = textLeft + keyColumnWidth(atlas) + columnGap;
+    const int keyRight = textLeft + layout.keyColumn;
+    const int actionLeft = keyRight + columnGap;
     int rowTop = top - title - panelPadding / 2;
     for (const HelpRow& row : helpRows) {
         const int baseline = rowTop - rowGap / 2 - atlas.ascent;
-        const int capWidth = textWidth(atlas, row.keys) + 2 * keyCapPadding;
+        const int capRight = std::min(keyRight, textLeft + textWidth(atlas, row.keys) + 2 * keyCapPadding);
         addSolidQuad(batch, static_cast<float>(textLeft), static_cast<float>(baseline - atlas.descent - 1),
-                     static_cast<float>(textLeft + capWidth), static_cast<float>(baseline + atlas.ascent + 1),
+                     static_cast<float>(capRight), static_cast<float>(baseline + atlas.ascent + 1),
                      faded(theme.keyCap, opacity));
-        addText(batch, atlas, row.keys, textLeft + keyCapPadding, baseline, faded(theme.textStrong, opacity), ink);
-        addText(batch, atlas, row.action, actionLeft, baseline, faded(theme.text, opacity), ink);
+        addText(batch, atlas, row.keys, textLeft + keyCapPadding, baseline, faded(theme.textStrong, opacity), ink,
+                capRight - keyCapPadding);
+        addText(batch, atlas, row.action, actionLeft, baseline, faded(theme.text, opacity), ink, textRight);
         rowTop -= rowHeight(atlas);
     }
 }

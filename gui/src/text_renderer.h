@@ -7,6 +7,7 @@
 #include "theme.h"
 
 // Adds `text` with its pen starting at x and its baseline at y (pixels).
-// Does nothing without a usable font.
+// Glyphs from the first one that would reach past `clipRight` on are left
+// out. Does nothing without a usable font.
 void addText(QuadBatch& batch, const FontAtlas& atlas, const char* text, int x, int baseline, const Colour& colour,
-             const Colour& ink);
+             const Colour& ink, int clipRight);

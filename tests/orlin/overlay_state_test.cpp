@@ -651,6 +651,7 @@ TEST_P(UnusableFont, GivesPanelsWithoutTextAndOneWarning)
 
     EXPECT_GT(frame.countDrawn(topLeft), 10000) << "the help panel is gone";
     EXPECT_GT(frame.countDrawn(bottomLeft), 5000) << "the frame-rate panel is gone";
+    EXPECT_EQ(frame.countDrawn(gauge), 0);
     EXPECT_EQ(frame.countColour(wholeWindow, text), 0);
     EXPECT_EQ(frame.countColour(wholeWindow, textStrong), 0);
     std::size_t lines = 0;
