@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <orlin/orlin_list.h>
 
-#include "app/timer_list.h"
-
 namespace {
 
 // An element that counts how often it is destroyed.
@@ -298,18 +296,6 @@ TEST(OrlinListOwnership, ANonOwningListLeavesItsItemsAlone)
         list.removeAt(0);
     }
     EXPECT_EQ(Counted::deletions, 0);
-}
-
-TEST(OrlinListKeys, TimerListsHaveNoKeysToMatch)
-{
-    OrlinList<TimerCallback> list(true);
-    list.insert(new TimerCallback, -1);
-    for (int key : {0, 1, -1}) {
-        EXPECT_EQ(list.indexOfKey(key), -1);
-        EXPECT_EQ(list.findKeyNode(key), nullptr);
-        EXPECT_FALSE(list.removeKey(key));
-    }
-    EXPECT_EQ(list.count, 1u);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 // Asks the host to call fn(arg) once, after the given number of milliseconds.
 using OrlinAddTimerFn = void (*)(unsigned milliseconds, void (*fn)(int), int arg);
-// A notification hook; the library does not call it at present.
+// A notification hook; this library does not call it.
 using OrlinNotifyFn = void (*)(int);
 // Returns the host's current modifier bits: 1 shift, 2 control, 4 alt, 8 meta, 16 caps lock.
 using OrlinModifiersFn = int (*)();
@@ -50,12 +50,15 @@ public:
     //   shadow      drop shadow right of and below panels
     // Colours are RGBA; their alpha scales the overlay's own translucency.
     // The font is a file FreeType can read; without one the panels are drawn
-    // without text. The last argument outlines every panel, for debugging.
+    // without text. The last argument outlines every panel in the text
+    // colour, for debugging.
     //
     // A help panel with the program's controls shows at start in the top-left
     // corner and fades away by itself after a few seconds (through the host's
     // add-timer callback; without one it stays). F1 shows and hides it, F2
-    // shows and hides the frame time and frame rate in the bottom-left corner.
+    // shows and hides the frame time and frame rate in the bottom-left corner;
+    // with control, alt or meta held they do nothing. Panels stay left of
+    // x = 560. Every other key and the mouse are left to the host.
     OrlinContext(int width, int height, const char* fontPath,
                  const float* panel, const float* panelEdge, const float* keyCap,
                  const float* divider, const float* text, const float* textStrong,
