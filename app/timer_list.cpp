@@ -4,6 +4,9 @@
 
 void addTimer(unsigned milliseconds, void (*callback)(int), int userData)
 {
+    // Before start-up has made the list there is nowhere to keep a timer.
+    if (timerList == nullptr)
+        return;
     auto* record = new TimerCallback;
     record->callback = callback;
     record->userData = userData;
@@ -22,7 +25,9 @@ void runTimerPass(double now)
             TimerCallback* timer = node->item;
             timer->secondsLeft -= elapsed;
             if (timer->secondsLeft <= 0.0) {
-                timer->callback(timer->userData);
+                // A request without a function is dropped rather than called.
+                if (timer->callback != nullptr)
+                    timer->callback(timer->userData);
                 timerList->removeNode(node);
             }
             node = next;

@@ -2,37 +2,63 @@
 
 #include <GL/gl.h>
 
+#include "atlas_texture.h"
+#include "context_impl.h"
+#include "context_registry.h"
+#include "host_callbacks.h"
+#include "overlay_layout.h"
+#include "overlay_renderer.h"
+
 namespace {
 
-OrlinAddTimerFn hostAddTimer = nullptr;
-OrlinNotifyFn hostNotify = nullptr;
-OrlinModifiersFn hostModifiers = nullptr;
+void helpFadeTimer(int contextId)
+{
+    OrlinContext::Impl* context = findContext(contextId);
+    if (context == nullptr)
+        return;
+    if (advanceHelpFade(context->help))
+        requestTimer(helpFadeStepMs, helpFadeTimer, contextId);
+}
+
+void frameRateTimer(int contextId)
+{
+    OrlinContext::Impl* context = findContext(contextId);
+    if (context == nullptr)
+        return;
+    context->frameRate.refreshPending = false;
+    if (!context->frameRate.shown)
+        return;
+    takeFrameRateReading(context->frameRate);
+    context->frameRate.refreshPending = requestTimer(frameRateRefreshMs, frameRateTimer, contextId);
+}
+
+// F1 and F2 are left to other uses when control, alt or meta is held.
+bool plainFunctionKey()
+{
+    return (hostModifiers() & (orlinModControl | orlinModAlt | orlinModMeta)) == 0;
+}
 
 }  // namespace
 
-const float orlinWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-const float orlinBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-
-void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn modifiers)
+OrlinContext::OrlinContext(int width, int height, const char* fontPath, const float* panel,
+                           const float* panelEdge, const float* keyCap, const float* divider, const float* text,
+                           const float* textStrong, const float* ink, const float* titleBar, const float* shadow,
+                           bool debugOutline)
+    : impl(new Impl)
 {
-    hostAddTimer = addTimer;
-    hostNotify = notify;
-    hostModifiers = modifiers;
-}
-
-struct OrlinContext::Impl {
-    int width;
-    int height;
-};
-
-OrlinContext::OrlinContext(int width, int height, const char*, const float*, const float*, const float*,
-                           const float*, const float*, const float*, const float*, const float*, const float*, bool)
-    : impl(new Impl{width, height})
-{
+    const float* const colours[9] = {panel, panelEdge, keyCap, divider, text, textStrong, ink, titleBar, shadow};
+    impl->width = width;
+    impl->height = height;
+    impl->theme = makeTheme(colours, debugOutline);
+    impl->atlas = buildFontAtlas(fontPath, fontPixelSize);
+    impl->id = registerContext(impl);
+    requestTimer(helpFadeDelayMs, helpFadeTimer, impl->id);
 }
 
 OrlinContext::~OrlinContext()
 {
+    unregisterContext(impl->id);
+    releaseAtlasTexture(impl->atlas);
     delete impl;
 }
 
@@ -51,9 +77,45 @@ void OrlinContext::resetView()
     glLoadIdentity();
 }
 
-void OrlinContext::draw() {}
-void OrlinContext::keyDown(int, int, int, int, int) {}
-void OrlinContext::keyUp(int, int, int, int, int) {}
+void OrlinContext::draw()
+{
+    Impl& context = *impl;
+    noteFrame(context.frameRate, OverlayClock::now());
+
+    beginBatch(context.batch, context.atlas);
+    if (context.help.shown)
+        addHelpPanel(context.batch, context.atlas, context.theme, context.height, helpOpacity(context.help));
+    if (context.frameRate.shown)
+        addFrameRatePanel(context.batch, context.atlas, context.theme, context.frameRate);
+    renderOverlay(context.batch, context.atlas, context.width, context.height);
+}
+
+void OrlinContext::keyDown(int key, int, int, int, int)
+{
+    Impl& context = *impl;
+    if (key == orlinKeyF1) {
+        if (!context.f1Held && plainFunctionKey())
+            toggleHelp(context.help);
+        context.f1Held = true;
+    } else if (key == orlinKeyF2) {
+        if (!context.f2Held && plainFunctionKey()) {
+            toggleFrameRate(context.frameRate);
+            if (context.frameRate.shown && !context.frameRate.refreshPending)
+                context.frameRate.refreshPending = requestTimer(frameRateRefreshMs, frameRateTimer, context.id);
+        }
+        context.f2Held = true;
+    }
+}
+
+void OrlinContext::keyUp(int key, int, int, int, int)
+{
+    if (key == orlinKeyF1)
+        impl->f1Held = false;
+    else if (key == orlinKeyF2)
+        impl->f2Held = false;
+}
+
+// The pointer belongs to the host's mouse look; the overlay has nothing to click.
 void OrlinContext::mouseDown(int, int, int, int, int) {}
 void OrlinContext::mouseUp(int, int, int, int, int) {}
 void OrlinContext::scrollWheel(int, int, int, int, int) {}

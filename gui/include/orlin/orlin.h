@@ -13,7 +13,7 @@
 
 // Asks the host to call fn(arg) once, after the given number of milliseconds.
 using OrlinAddTimerFn = void (*)(unsigned milliseconds, void (*fn)(int), int arg);
-// A notification hook; the host may do nothing with it.
+// A notification hook; this library does not call it.
 using OrlinNotifyFn = void (*)(int);
 // Returns the host's current modifier bits: 1 shift, 2 control, 4 alt, 8 meta, 16 caps lock.
 using OrlinModifiersFn = int (*)();
@@ -38,21 +38,31 @@ ORLIN_API extern const float orlinBlack[4];
 
 class ORLIN_API OrlinContext {
 public:
-    // The nine colours make the overlay's theme:
-    //   panel       fill of panels
-    //   panelEdge   panel border
-    //   highlight   title bar and accents
-    //   shadow      drop shadow under panels
+    // The nine colours make the overlay's theme, in this order:
+    //   panel       panel fill, drawn translucent so the scene shows through
+    //   panelEdge   one-pixel panel border
+    //   keyCap      face behind key names in the help panel
+    //   divider     rule under a panel's title strip
     //   text        ordinary text
-    //   textStrong  headings and key names
-    //   ink         text outline, for legibility over a bright scene
-    //   accent      values (frame rate figures)
-    //   dim         secondary text
-    // The last argument asks for a debug outline around every panel.
+    //   textStrong  titles, key names and figures
+    //   ink         one-pixel shadow under all text, for legibility over a bright scene
+    //   titleBar    strip behind a panel's title
+    //   shadow      drop shadow right of and below panels
+    // Colours are RGBA; their alpha scales the overlay's own translucency.
+    // The font is a file FreeType can read; without one the panels are drawn
+    // without text. The last argument outlines every panel in the text
+    // colour, for debugging.
+    //
+    // A help panel with the program's controls shows at start in the top-left
+    // corner and fades away by itself after a few seconds (through the host's
+    // add-timer callback; without one it stays). F1 shows and hides it, F2
+    // shows and hides the frame time and frame rate in the bottom-left corner;
+    // with control, alt or meta held they do nothing. Panels stay left of
+    // x = 560. Every other key and the mouse are left to the host.
     OrlinContext(int width, int height, const char* fontPath,
-                 const float* panel, const float* panelEdge, const float* highlight,
-                 const float* shadow, const float* text, const float* textStrong,
-                 const float* ink, const float* accent, const float* dim, bool debugOutline);
+                 const float* panel, const float* panelEdge, const float* keyCap,
+                 const float* divider, const float* text, const float* textStrong,
+                 const float* ink, const float* titleBar, const float* shadow, bool debugOutline);
     ~OrlinContext();
     OrlinContext(const OrlinContext&) = delete;
     OrlinContext& operator=(const OrlinContext&) = delete;

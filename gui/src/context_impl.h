@@ -1,0 +1,24 @@
+// What one Orlin context holds.
+#pragma once
+
+#include <orlin/orlin.h>
+
+#include "font_atlas.h"
+#include "frame_rate_display.h"
+#include "help_panel.h"
+#include "quad_batch.h"
+#include "theme.h"
+
+struct OrlinContext::Impl {
+    int id = 0;  // how timer callbacks find this context
+    int width = 0;
+    int height = 0;
+    Theme theme;
+    FontAtlas atlas;
+    QuadBatch batch;  // rebuilt every frame, storage kept
+    HelpPanel help;
+    FrameRateDisplay frameRate;
+    // Held function keys: key repeat must not toggle a panel on and off.
+    bool f1Held = false;
+    bool f2Held = false;
+};

@@ -1,0 +1,33 @@
+#include "text_renderer.h"
+
+namespace {
+
+void addGlyphs(QuadBatch& batch, const FontAtlas& atlas, const char* text, int x, int baseline, const Colour& colour,
+               int clipRight)
+{
+    int pen = x;
+    for (const char* p = text; *p != '\0'; ++p) {
+        const GlyphInfo& glyph = glyphFor(atlas, *p);
+        const int right = glyph.inAtlas ? pen + glyph.left + glyph.width : pen;
+        if (right > clipRight)
+            break;
+        if (glyph.inAtlas) {
+            const float left = static_cast<float>(pen + glyph.left);
+            const float bottom = static_cast<float>(baseline + glyph.top - glyph.height);
+            addAtlasQuad(batch, left, bottom, glyph.atlasX, glyph.atlasY, glyph.width, glyph.height, colour);
+        }
+        pen += glyph.advance;
+    }
+}
+
+}  // namespace
+
+void addText(QuadBatch& batch, const FontAtlas& atlas, const char* text, int x, int baseline, const Colour& colour,
+             const Colour& ink, int clipRight)
+{
+    if (!atlas.hasText || text == nullptr)
+        return;
+    // Every shadow first: a glyph's shadow must not fall over its neighbour.
+    addGlyphs(batch, atlas, text, x + 1, baseline - 1, ink, clipRight + 1);
+    addGlyphs(batch, atlas, text, x, baseline, colour, clipRight);
+}

@@ -1,0 +1,45 @@
+#include "theme.h"
+
+#include <orlin/orlin.h>
+
+const float orlinWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+const float orlinBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+
+namespace {
+
+const Colour fallbackColours[9] = {
+    {0.1f, 0.3f, 0.6f, 1.0f}, {0.2f, 0.4f, 0.4f, 1.0f}, {0.3f, 0.3f, 0.15f, 1.0f},
+    {0.3f, 0.4f, 0.5f, 1.0f}, {0.8f, 0.8f, 0.8f, 1.0f}, {0.8f, 0.8f, 0.8f, 1.0f},
+    {0.0f, 0.0f, 0.0f, 1.0f}, {0.2f, 0.5f, 0.7f, 1.0f}, {0.2f, 0.2f, 0.2f, 1.0f},
+};
+
+Colour pick(const float* const colours[9], int index)
+{
+    const float* given = colours != nullptr ? colours[index] : nullptr;
+    if (given == nullptr)
+        return fallbackColours[index];
+    return {given[0], given[1], given[2], given[3]};
+}
+
+}  // namespace
+
+Theme makeTheme(const float* const colours[9], bool debugOutline)
+{
+    Theme theme;
+    theme.panel = pick(colours, 0);
+    theme.panelEdge = pick(colours, 1);
+    theme.keyCap = pick(colours, 2);
+    theme.divider = pick(colours, 3);
+    theme.text = pick(colours, 4);
+    theme.textStrong = pick(colours, 5);
+    theme.ink = pick(colours, 6);
+    theme.titleBar = pick(colours, 7);
+    theme.shadow = pick(colours, 8);
+    theme.debugOutline = debugOutline;
+    return theme;
+}
+
+Colour faded(const Colour& colour, float opacity)
+{
+    return {colour[0], colour[1], colour[2], colour[3] * opacity};
+}

@@ -1,0 +1,115 @@
+#include <chrono>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "program_runner.h"
+
+namespace {
+
+// Screenshot regions, x right and y down from the window's top-left corner.
+struct ShotRegion {
+    int x0, y0, x1, y1;
+};
+
+const ShotRegion helpCorner{0, 0, 400, 240};
+const ShotRegion frameRateCorner{0, 330, 320, 480};
+
+// The overlay's text is the program's light grey theme colour (0.8, 0.8, 0.8);
+// the scene has no such neutral grey at these depths.
+bool looksLikeText(Rgb c)
+{
+    auto grey = [](int v) { return v >= 196 && v <= 212; };
+    return grey(c.r) && grey(c.g) && grey(c.b);
+}
+
+int textPixels(const Image& shot, const ShotRegion& region)
+{
+    int n = 0;
+    for (int y = region.y0; y < region.y1; ++y)
+        for (int x = region.x0; x < region.x1; ++x)
+            if (looksLikeText(pixelAt(shot, x, y)))
+                ++n;
+    return n;
+}
+
+constexpr int shownText = 200;   // a readable panel has far more
+constexpr int hiddenText = 20;   // stray pixels allowed once it is gone
+
+class HelpPanelEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        workDir = makeTempDir();
+        ASSERT_FALSE(workDir.empty());
+        copyAssets(workDir);
+        started = std::chrono::steady_clock::now();
+        program = startProgram(workDir);
+        ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+    }
+
+    void TearDown() override
+    {
+        if (isRunning(program)) {
+            terminate(program);
+            if (waitForExit(program, 5.0) < 0)
+                killProgram(program);
+        }
+        removeTree(workDir);
+    }
+
+    Image shot(const std::string& name) { return screenshot(program, workDir + "/" + name + ".png"); }
+
+    double secondsSinceStart() const
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    }
+
+    std::string workDir;
+    RunningProgram program;
+    std::chrono::steady_clock::time_point started;
+};
+
+TEST_F(HelpPanelEndToEnd, HelpShowsAtStartAndF1HidesAndShowsIt)
+{
+    const Image atStart = shot("start");
+    ASSERT_NE(atStart.pixels, nullptr);
+    EXPECT_GE(textPixels(atStart, helpCorner), shownText) << "no help panel right after start";
+
+    sendKey(program, "F1");
+    settle(0.5);
+    EXPECT_LE(textPixels(shot("after_f1"), helpCorner), hiddenText) << "F1 did not hide the help";
+
+    sendKey(program, "F1");
+    settle(0.5);
+    EXPECT_GE(textPixels(shot("after_second_f1"), helpCorner), shownText) << "F1 did not bring the help back";
+}
+
+TEST_F(HelpPanelEndToEnd, F2ShowsTheFrameRate)
+{
+    EXPECT_LE(textPixels(shot("before_f2"), frameRateCorner), hiddenText);
+
+    sendKey(program, "F2");
+    settle(1.2);  // past the first half-second refresh
+    EXPECT_GE(textPixels(shot("after_f2"), frameRateCorner), 60) << "no frame rate after F2";
+
+    sendKey(program, "F2");
+    settle(0.5);
+    EXPECT_LE(textPixels(shot("after_second_f2"), frameRateCorner), hiddenText);
+}
+
+// The fade runs on the program's own timer list.
+TEST_F(HelpPanelEndToEnd, HelpFadesAwayBySelfAfterAFewSeconds)
+{
+    ASSERT_GE(textPixels(shot("start"), helpCorner), shownText);
+    bool gone = false;
+    while (!gone && secondsSinceStart() < 20.0) {
+        settle(0.5);
+        gone = textPixels(shot("fading"), helpCorner) <= hiddenText;
+    }
+    EXPECT_TRUE(gone) << "the help was still there " << secondsSinceStart() << " s after start";
+    EXPECT_GE(secondsSinceStart(), 3.0) << "the help vanished too soon to be read";
+    EXPECT_TRUE(isRunning(program));
+}
+
+}  // namespace
