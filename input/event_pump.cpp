@@ -13,10 +13,33 @@
 #include "render/depth_lighting.h"
 #include "render/frame.h"
 
-int dropAllEvents(const SDL_Event*)
+namespace {
+
+// SDL 1.2 keeps at most this many events queued.
+constexpr int eventQueueCapacity = 128;
+
+// Moves the pointer without the move coming back as motion. An event filter
+// cannot do this with SDL 1.2: setting or clearing one empties the whole
+// queue, key presses and button releases included, and X reports the warp
+// only at the next pump anyway. So the warp's report is fetched at once and
+// picked out of the queue; every other event keeps its place and order.
+void warpPointerSilently(Uint16 x, Uint16 y)
 {
-    return 0;
+    SDL_WarpMouse(x, y);
+    SDL_PumpEvents();
+    SDL_Event pending[eventQueueCapacity];
+    const int count = SDL_PeepEvents(pending, eventQueueCapacity, SDL_GETEVENT, SDL_ALLEVENTS);
+    for (int i = 0; i < count; ++i) {
+        const SDL_Event& event = pending[i];
+        // During mouse look the pointer only ever arrives at the anchor by
+        // being warped there.
+        if (event.type == SDL_MOUSEMOTION && event.motion.x == x && event.motion.y == y)
+            continue;
+        SDL_PeepEvents(&pending[i], 1, SDL_ADDEVENT, 0);
+    }
 }
+
+}  // namespace
 
 void handlePointerMotion(const SDL_MouseMotionEvent& motion)
 {
@@ -28,9 +51,7 @@ void handlePointerMotion(const SDL_MouseMotionEvent& motion)
     } else if (mouseLookActive) {
         cameraYaw += static_cast<float>(motion.xrel);
         cameraPitch += static_cast<float>(motion.yrel);
-        SDL_SetEventFilter(dropAllEvents);
-        SDL_WarpMouse(static_cast<Uint16>(lookAnchorX), static_cast<Uint16>(windowHeight - lookAnchorY));
-        SDL_SetEventFilter(nullptr);
+        warpPointerSilently(static_cast<Uint16>(lookAnchorX), static_cast<Uint16>(windowHeight - lookAnchorY));
     } else {
         guiContext->mouseDrag(mouseX, mouseY, 0, 0);
     }
