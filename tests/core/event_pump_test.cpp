@@ -119,6 +119,8 @@ protected:
     {
         delete guiContext;
         guiContext = nullptr;
+        mouseX = 0;
+        mouseY = 0;
         mouseLookActive = false;
         cameraYaw = 0.0f;
         cameraPitch = 0.0f;

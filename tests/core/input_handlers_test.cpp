@@ -34,6 +34,8 @@ protected:
         SDL_SetModState(KMOD_NONE);
         SDL_ShowCursor(SDL_ENABLE);
         depth = 10.0f;
+        mouseX = 0;
+        mouseY = 0;
         mouseLookActive = false;
     }
 
