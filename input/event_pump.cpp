@@ -13,34 +13,6 @@
 #include "render/depth_lighting.h"
 #include "render/frame.h"
 
-namespace {
-
-// SDL 1.2 keeps at most this many events queued.
-constexpr int eventQueueCapacity = 128;
-
-// Moves the pointer without the move coming back as motion. An event filter
-// cannot do this with SDL 1.2: setting or clearing one empties the whole
-// queue, key presses and button releases included, and X reports the warp
-// only at the next pump anyway. So the warp's report is fetched at once and
-// picked out of the queue; every other event keeps its place and order.
-void warpPointerSilently(Uint16 x, Uint16 y)
-{
-    SDL_WarpMouse(x, y);
-    SDL_PumpEvents();
-    SDL_Event pending[eventQueueCapacity];
-    const int count = SDL_PeepEvents(pending, eventQueueCapacity, SDL_GETEVENT, SDL_ALLEVENTS);
-    for (int i = 0; i < count; ++i) {
-        const SDL_Event& event = pending[i];
-        // During mouse look the pointer only ever arrives at the anchor by
-        // being warped there.
-        if (event.type == SDL_MOUSEMOTION && event.motion.x == x && event.motion.y == y)
-            continue;
-        SDL_PeepEvents(&pending[i], 1, SDL_ADDEVENT, 0);
-    }
-}
-
-}  // namespace
-
 void handlePointerMotion(const SDL_MouseMotionEvent& motion)
 {
     mouseX = motion.x;
@@ -49,9 +21,18 @@ void handlePointerMotion(const SDL_MouseMotionEvent& motion)
     if (motion.state == 0) {
         guiContext->mouseMove(mouseX, mouseY, 0, 0);
     } else if (mouseLookActive) {
+        const int anchorX = lookAnchorX;
+        const int anchorY = windowHeight - lookAnchorY;
+        // During mouse look the pointer only arrives at the anchor by being
+        // warped there. X reports that warp as motion of its own, whenever
+        // the server gets to it; it is no turn of the user's. (An event
+        // filter around the warp cannot catch it: the report comes later,
+        // and SDL 1.2 empties the whole queue whenever a filter is set.)
+        if (motion.x == anchorX && motion.y == anchorY)
+            return;
         cameraYaw += static_cast<float>(motion.xrel);
         cameraPitch += static_cast<float>(motion.yrel);
-        warpPointerSilently(static_cast<Uint16>(lookAnchorX), static_cast<Uint16>(windowHeight - lookAnchorY));
+        SDL_WarpMouse(static_cast<Uint16>(anchorX), static_cast<Uint16>(anchorY));
     } else {
         guiContext->mouseDrag(mouseX, mouseY, 0, 0);
     }
