@@ -13,11 +13,6 @@
 #include "render/depth_lighting.h"
 #include "render/frame.h"
 
-int dropAllEvents(const SDL_Event*)
-{
-    return 0;
-}
-
 void handlePointerMotion(const SDL_MouseMotionEvent& motion)
 {
     mouseX = motion.x;
@@ -26,11 +21,18 @@ void handlePointerMotion(const SDL_MouseMotionEvent& motion)
     if (motion.state == 0) {
         guiContext->mouseMove(mouseX, mouseY, 0, 0);
     } else if (mouseLookActive) {
+        const int anchorX = lookAnchorX;
+        const int anchorY = windowHeight - lookAnchorY;
+        // During mouse look the pointer only arrives at the anchor by being
+        // warped there. X reports that warp as motion of its own, whenever
+        // the server gets to it; it is no turn of the user's. (An event
+        // filter around the warp cannot catch it: the report comes later,
+        // and SDL 1.2 empties the whole queue whenever a filter is set.)
+        if (motion.x == anchorX && motion.y == anchorY)
+            return;
         cameraYaw += static_cast<float>(motion.xrel);
         cameraPitch += static_cast<float>(motion.yrel);
-        SDL_SetEventFilter(dropAllEvents);
-        SDL_WarpMouse(static_cast<Uint16>(lookAnchorX), static_cast<Uint16>(windowHeight - lookAnchorY));
-        SDL_SetEventFilter(nullptr);
+        SDL_WarpMouse(static_cast<Uint16>(anchorX), static_cast<Uint16>(anchorY));
     } else {
         guiContext->mouseDrag(mouseX, mouseY, 0, 0);
     }

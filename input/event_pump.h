@@ -6,10 +6,8 @@
 // Handles every pending event; ends the process on a quit request.
 void pumpEvents();
 
-// Event filter that rejects everything: installed only around the pointer
-// warp of mouse look, so the warp's own motion never turns the camera back.
-int dropAllEvents(const SDL_Event* event);
-
+// Move, drag, or during mouse look turn the camera and put the pointer back
+// at the anchor, without that move turning the camera back.
 void handlePointerMotion(const SDL_MouseMotionEvent& motion);
 
 // Sets the video mode anew at w x h and rebuilds the views, then draws a frame.

@@ -2,6 +2,7 @@
 // call the program makes into the GUI is kept, in order, for tests to read.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,15 @@ struct OrlinCall {
     std::vector<int> args;   // the integer arguments, in order
     bool operator==(const OrlinCall&) const = default;
 };
+
+// Readable failure messages: keyDown(271, 0, 480, 0, 0).
+inline void PrintTo(const OrlinCall& call, std::ostream* out)
+{
+    *out << call.name << "(";
+    for (std::size_t i = 0; i < call.args.size(); ++i)
+        *out << (i > 0 ? ", " : "") << call.args[i];
+    *out << ")";
+}
 
 std::vector<OrlinCall>& orlinCalls();
 void clearOrlinCalls();

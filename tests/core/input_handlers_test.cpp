@@ -1,0 +1,260 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "input/input_handlers.h"
+#include "input/key_translation.h"
+#include "input/pointer_state.h"
+#include "orlin_recording.h"
+#include "render/depth_lighting.h"
+
+namespace {
+
+const float grey[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+
+using Calls = std::vector<OrlinCall>;
+
+class InputHandlersTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        guiContext = new OrlinContext(640, 480, "", grey, grey, grey, grey, grey, grey, grey, grey, grey, false);
+        clearOrlinCalls();
+        mouseX = 15;
+        mouseY = 25;
+    }
+
+    void TearDown() override
+    {
+        delete guiContext;
+        guiContext = nullptr;
+        SDL_SetModState(KMOD_NONE);
+        SDL_ShowCursor(SDL_ENABLE);
+        depth = 10.0f;
+        mouseX = 0;
+        mouseY = 0;
+        mouseLookActive = false;
+    }
+
+    static bool cursorShown() { return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE; }
+};
+
+TEST_F(InputHandlersTest, KeysAreForwardedWithThePointer)
+{
+    handleKeyDown('a');
+    handleKeyUp('a');
+    handleKeyDown(translateKeySym(SDLK_F5));
+    handleKeyUp(translateKeySym(SDLK_ESCAPE));
+    const Calls expected = {{"keyDown", {'a', 15, 25, 0, 0}},
+                            {"keyUp", {'a', 15, 25, 0, 0}},
+                            {"keyDown", {260, 15, 25, 0, 0}},
+                            {"keyUp", {27, 15, 25, 0, 0}}};
+    EXPECT_EQ(orlinCalls(), expected);
+}
+
+TEST_F(InputHandlersTest, AReleaseUnderShiftIsForwardedUnshifted)
+{
+    SDL_SetModState(KMOD_LSHIFT);
+    handleKeyDown('1');
+    handleKeyUp('1');
+    handleKeyDown('a');
+    handleKeyUp('a');
+    const Calls expected = {{"keyDown", {'!', 15, 25, 0, 0}},
+                            {"keyUp", {'1', 15, 25, 0, 0}},
+                            {"keyDown", {'A', 15, 25, 0, 0}},
+                            {"keyUp", {'a', 15, 25, 0, 0}}};
+    EXPECT_EQ(orlinCalls(), expected);
+}
+
+TEST_F(InputHandlersTest, ModifierKeysSendNothingButScrollLockIsForwarded)
+{
+    const SDLKey modifierKeys[] = {SDLK_NUMLOCK, SDLK_CAPSLOCK, SDLK_RSHIFT, SDLK_LSHIFT, SDLK_RCTRL, SDLK_LCTRL,
+                                   SDLK_RALT,    SDLK_LALT,     SDLK_RMETA,  SDLK_LMETA,  SDLK_LSUPER, SDLK_RSUPER};
+    for (SDLKey key : modifierKeys) {
+        for (int held : {int(KMOD_NONE), int(KMOD_LSHIFT | KMOD_LCTRL | KMOD_CAPS)}) {
+            SDL_SetModState(static_cast<SDLMod>(held));
+            handleKeyDown(translateKeySym(key));
+            handleKeyUp(translateKeySym(key));
+        }
+    }
+    EXPECT_TRUE(orlinCalls().empty());
+    EXPECT_EQ(depth, 10.0f);
+
+    SDL_SetModState(KMOD_NONE);
+    handleKeyDown(translateKeySym(SDLK_SCROLLOCK));
+    handleKeyUp(translateKeySym(SDLK_SCROLLOCK));
+    const Calls expected = {{"keyDown", {302, 15, 25, 0, 0}}, {"keyUp", {302, 15, 25, 0, 0}}};
+    EXPECT_EQ(orlinCalls(), expected);
+}
+
+void reportKeyDowns()
+{
+    std::fprintf(stderr, "keyDown calls at exit: %zu\n", orlinCallsNamed("keyDown").size());
+}
+
+TEST_F(InputHandlersTest, ControlQEndsTheProcessWithoutForwarding)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // Num lock is not a modifier the program reports, so it does not matter.
+    for (int control : {int(KMOD_LCTRL), int(KMOD_RCTRL), int(KMOD_LCTRL | KMOD_RCTRL), int(KMOD_LCTRL | KMOD_NUM)}) {
+        auto pressControlQ = [control] {
+            std::atexit(reportKeyDowns);
+            SDL_SetModState(static_cast<SDLMod>(control));
+            handleKeyDown('q');
+            std::fprintf(stderr, "still running\n");
+        };
+        EXPECT_EXIT(pressControlQ(), ::testing::ExitedWithCode(0), "keyDown calls at exit: 0\n")
+            << "modifier state " << control;
+    }
+}
+
+TEST_F(InputHandlersTest, QWithOtherModifiersIsForwarded)
+{
+    struct Case {
+        int state;
+        int forwarded;
+    };
+    const Case cases[] = {
+        {KMOD_NONE, 'q'},
+        {KMOD_LCTRL | KMOD_LSHIFT, 'Q'},
+        {KMOD_RCTRL | KMOD_RSHIFT, 'Q'},
+        {KMOD_LCTRL | KMOD_LALT, 'q'},
+        {KMOD_LCTRL | KMOD_CAPS, 'Q'},
+        {KMOD_LCTRL | KMOD_LMETA, 'q'},
+        {KMOD_LSHIFT, 'Q'},
+    };
+    for (const Case& c : cases) {
+        SDL_SetModState(static_cast<SDLMod>(c.state));
+        clearOrlinCalls();
+        handleKeyDown('q');
+        const Calls expected = {{"keyDown", {c.forwarded, 15, 25, 0, 0}}};
+        EXPECT_EQ(orlinCalls(), expected) << "modifier state " << c.state;
+    }
+    // An upper-case Q already is not the quit key.
+    SDL_SetModState(KMOD_LCTRL);
+    clearOrlinCalls();
+    handleKeyDown('Q');
+    EXPECT_EQ(orlinCalls(), (Calls{{"keyDown", {'Q', 15, 25, 0, 0}}}));
+}
+
+TEST_F(InputHandlersTest, ArrowsStepTheDepthWithin10And90AndAreAlwaysForwarded)
+{
+    struct Case {
+        float before;
+        SDLKey key;
+        float after;
+    };
+    const Case cases[] = {
+        {10.0f, SDLK_UP, 10.0f},   {10.0f, SDLK_DOWN, 11.0f}, {50.0f, SDLK_UP, 49.0f},
+        {90.0f, SDLK_DOWN, 90.0f}, {90.0f, SDLK_UP, 89.0f},   {89.5f, SDLK_DOWN, 90.0f},
+        {10.5f, SDLK_UP, 10.0f},
+    };
+    for (const Case& c : cases) {
+        depth = c.before;
+        clearOrlinCalls();
+        const int key = translateKeySym(c.key);
+        handleKeyDown(key);
+        EXPECT_EQ(depth, c.after) << "key " << key << " from depth " << c.before;
+        EXPECT_EQ(orlinCalls(), (Calls{{"keyDown", {key, 15, 25, 0, 0}}}));
+    }
+
+    // Forty steps down from the surface end reach the middle of the range.
+    depth = 10.0f;
+    for (int i = 0; i < 40; ++i)
+        handleKeyDown(translateKeySym(SDLK_DOWN));
+    EXPECT_EQ(depth, 50.0f);
+    // Releases never step.
+    handleKeyUp(translateKeySym(SDLK_DOWN));
+    EXPECT_EQ(depth, 50.0f);
+}
+
+TEST_F(InputHandlersTest, KeypadEnterAndPlusDoNotMoveTheDepth)
+{
+    depth = 30.0f;
+    handleKeyDown(translateKeySym(SDLK_KP_ENTER));
+    handleKeyDown(translateKeySym(SDLK_KP_PLUS));
+    handleKeyDown(translateKeySym(SDLK_RETURN));
+    EXPECT_EQ(depth, 30.0f);
+    const Calls expected = {
+        {"keyDown", {10, 15, 25, 0, 0}}, {"keyDown", {'+', 15, 25, 0, 0}}, {"keyDown", {10, 15, 25, 0, 0}}};
+    EXPECT_EQ(orlinCalls(), expected);
+}
+
+TEST_F(InputHandlersTest, WheelNotchesScrollOnPressAndRelease)
+{
+    handleMouseButton(SDL_BUTTON_WHEELUP, SDL_PRESSED);
+    handleMouseButton(SDL_BUTTON_WHEELUP, SDL_RELEASED);
+    mouseX = 16;
+    handleMouseButton(SDL_BUTTON_WHEELDOWN, SDL_PRESSED);
+    handleMouseButton(SDL_BUTTON_WHEELDOWN, SDL_RELEASED);
+    const Calls expected = {{"scrollWheel", {0, 15, 25, 0, 0}},
+                            {"scrollWheel", {0, 15, 25, 0, 0}},
+                            {"scrollWheel", {1, 16, 25, 0, 0}},
+                            {"scrollWheel", {1, 16, 25, 0, 0}}};
+    EXPECT_EQ(orlinCalls(), expected);
+    EXPECT_FALSE(mouseLookActive);
+    EXPECT_TRUE(cursorShown());
+}
+
+TEST_F(InputHandlersTest, OnlyTheLeftButtonStartsAndEndsMouseLook)
+{
+    for (int button : {SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE, 6}) {
+        handleMouseButton(button, SDL_PRESSED);
+        EXPECT_FALSE(mouseLookActive) << button;
+        EXPECT_TRUE(cursorShown()) << button;
+        handleMouseButton(button, SDL_RELEASED);
+    }
+    EXPECT_EQ(orlinCalls(), (Calls{{"mouseDown", {1, 15, 25, 0, 0}},
+                                   {"mouseUp", {1, 15, 25, 0, 0}},
+                                   {"mouseDown", {2, 15, 25, 0, 0}},
+                                   {"mouseUp", {2, 15, 25, 0, 0}},
+                                   {"mouseDown", {6, 15, 25, 0, 0}},
+                                   {"mouseUp", {6, 15, 25, 0, 0}}}));
+
+    clearOrlinCalls();
+    handleMouseButton(SDL_BUTTON_LEFT, SDL_PRESSED);
+    EXPECT_TRUE(mouseLookActive);
+    EXPECT_FALSE(cursorShown());
+    EXPECT_EQ(lookAnchorX, 15);
+    EXPECT_EQ(lookAnchorY, 25);
+
+    // Other buttons come and go without ending the look.
+    mouseX = 40;
+    mouseY = 50;
+    handleMouseButton(SDL_BUTTON_RIGHT, SDL_PRESSED);
+    handleMouseButton(SDL_BUTTON_RIGHT, SDL_RELEASED);
+    handleMouseButton(SDL_BUTTON_WHEELUP, SDL_PRESSED);
+    EXPECT_TRUE(mouseLookActive);
+    EXPECT_FALSE(cursorShown());
+    EXPECT_EQ(lookAnchorX, 15);
+    EXPECT_EQ(lookAnchorY, 25);
+
+    handleMouseButton(SDL_BUTTON_LEFT, SDL_RELEASED);
+    EXPECT_FALSE(mouseLookActive);
+    EXPECT_TRUE(cursorShown());
+    EXPECT_EQ(orlinCalls(), (Calls{{"mouseDown", {0, 15, 25, 0, 0}},
+                                   {"mouseDown", {1, 40, 50, 0, 0}},
+                                   {"mouseUp", {1, 40, 50, 0, 0}},
+                                   {"scrollWheel", {0, 40, 50, 0, 0}},
+                                   {"mouseUp", {0, 40, 50, 0, 0}}}));
+}
+
+TEST_F(InputHandlersTest, ALeftReleaseWithoutAPressStillEndsMouseLook)
+{
+    SDL_ShowCursor(SDL_DISABLE);
+    mouseLookActive = true;
+    handleMouseButton(SDL_BUTTON_LEFT, SDL_RELEASED);
+    EXPECT_FALSE(mouseLookActive);
+    EXPECT_TRUE(cursorShown());
+
+    // And from the idle state it is harmless.
+    handleMouseButton(SDL_BUTTON_LEFT, SDL_RELEASED);
+    EXPECT_FALSE(mouseLookActive);
+    EXPECT_TRUE(cursorShown());
+    EXPECT_EQ(orlinCalls(), (Calls{{"mouseUp", {0, 15, 25, 0, 0}}, {"mouseUp", {0, 15, 25, 0, 0}}}));
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+#include <cstdlib>
+#include <limits>
+#include <map>
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+#include "program_runner.h"
+
+namespace {
+
+// The gauge arrow: 54 x 10 pixels from x 570; its lower edge is 352 pixels
+// above the window's bottom at depth 10 and 235 at depth 50. Screenshot rows
+// count from the top of the 480-row window.
+constexpr int arrowLeft = 570;
+constexpr int arrowWidth = 54;
+constexpr int arrowHeight = 10;
+constexpr int windowRows = 480;
+constexpr int arrowTopRowAtDepth10 = windowRows - (352 + arrowHeight);
+constexpr int arrowTopRowAtDepth50 = windowRows - (235 + arrowHeight);
+
+// Sum of channel differences between the arrow-sized patch of `a` with top
+// row `rowA` and that of `b` with top row `rowB`.
+long patchDifference(const Image& a, int rowA, const Image& b, int rowB)
+{
+    long sum = 0;
+    for (int dy = 0; dy < arrowHeight; ++dy) {
+        for (int dx = 0; dx < arrowWidth; ++dx) {
+            Rgb p = pixelAt(a, arrowLeft + dx, rowA + dy);
+            Rgb q = pixelAt(b, arrowLeft + dx, rowB + dy);
+            sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
+        }
+    }
+    return sum;
+}
+
+// The row of `shot` where the arrow cut from `reference` at `referenceRow`
+// fits best, over the whole height of the gauge. What lies behind the arrow
+// changes with depth; the arrow itself does not.
+int bestArrowRow(const Image& reference, int referenceRow, const Image& shot)
+{
+    int best = -1;
+    long bestDifference = std::numeric_limits<long>::max();
+    for (int row = 100; row <= 380; ++row) {
+        long difference = patchDifference(reference, referenceRow, shot, row);
+        if (difference < bestDifference) {
+            bestDifference = difference;
+            best = row;
+        }
+    }
+    return best;
+}
+
+// The most frequent colour left of the gauge: the background, since
+// everything far away fades into it and nothing near covers most of the view.
+Rgb commonestColour(const Image& shot)
+{
+    std::map<std::tuple<int, int, int>, int> counts;
+    for (int y = 0; y < windowRows; y += 2)
+        for (int x = 0; x < arrowLeft - 10; x += 2) {
+            Rgb p = pixelAt(shot, x, y);
+            ++counts[{p.r, p.g, p.b}];
+        }
+    auto commonest = counts.begin();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (it->second > commonest->second)
+            commonest = it;
+    auto [r, g, b] = commonest->first;
+    return {r, g, b};
+}
+
+void expectColourNear(Rgb actual, Rgb expected, const char* what)
+{
+    EXPECT_NEAR(actual.r, expected.r, 2) << what;
+    EXPECT_NEAR(actual.g, expected.g, 2) << what;
+    EXPECT_NEAR(actual.b, expected.b, 2) << what;
+}
+
+class InputEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        workDir = makeTempDir();
+        ASSERT_FALSE(workDir.empty());
+        copyAssets(workDir);
+        program = startProgram(workDir);
+        ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+    }
+
+    void TearDown() override
+    {
+        killProgram(program);
+        removeTree(workDir);
+    }
+
+    std::string workDir;
+    RunningProgram program;
+};
+
+TEST_F(InputEndToEndTest, FortyStepsDownMoveTheGaugeAndDarkenTheWater)
+{
+    Image atDepth10 = screenshot(program, workDir + "/depth10.png");
+    ASSERT_EQ(atDepth10.width, 640u);
+    ASSERT_EQ(atDepth10.height, 480u);
+    // The clear colour at depth 10 is (0.2, 0.5, 0.6).
+    expectColourNear(commonestColour(atDepth10), {51, 128, 153}, "background at depth 10");
+
+    sendKey(program, "Down", 40);
+    settle(1.0);
+    // Kept beside the test binary for a look by eye.
+    Image atDepth50 = screenshot(program, "input_depth50.png");
+    ASSERT_EQ(atDepth50.width, 640u);
+    ASSERT_TRUE(isRunning(program));
+
+    // (0, 0.25, 0.3) at depth 50.
+    expectColourNear(commonestColour(atDepth50), {0, 64, 77}, "background at depth 50");
+
+    EXPECT_EQ(bestArrowRow(atDepth10, arrowTopRowAtDepth10, atDepth50), arrowTopRowAtDepth50);
+    EXPECT_EQ(bestArrowRow(atDepth50, arrowTopRowAtDepth50, atDepth10), arrowTopRowAtDepth10);
+}
+
+TEST_F(InputEndToEndTest, ControlQEndsTheProgramWithStatusZero)
+{
+    sendKey(program, "ctrl+q");
+    EXPECT_EQ(waitForExit(program, 10.0), 0) << readFile(program.stderrPath);
+}
+
+TEST_F(InputEndToEndTest, ControlShiftQDoesNotQuit)
+{
+    sendKey(program, "ctrl+shift+q");
+    settle(1.0);
+    EXPECT_TRUE(isRunning(program));
+    // Still listening: the plain combination still ends it.
+    sendKey(program, "ctrl+q");
+    EXPECT_EQ(waitForExit(program, 10.0), 0) << readFile(program.stderrPath);
+}
+
+}  // namespace
