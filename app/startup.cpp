@@ -26,11 +26,11 @@ namespace {
 // The GUI theme, in the order the context takes its colours.
 const float guiPanel[4] = {0.1f, 0.3f, 0.6f, 1.0f};
 const float guiPanelEdge[4] = {0.2f, 0.4f, 0.4f, 1.0f};
-const float guiHighlight[4] = {0.3f, 0.3f, 0.15f, 1.0f};
-const float guiShadow[4] = {0.3f, 0.4f, 0.5f, 1.0f};
+const float guiKeyCap[4] = {0.3f, 0.3f, 0.15f, 1.0f};
+const float guiDivider[4] = {0.3f, 0.4f, 0.5f, 1.0f};
 const float guiText[4] = {0.8f, 0.8f, 0.8f, 1.0f};
-const float guiAccent[4] = {0.2f, 0.5f, 0.7f, 1.0f};
-const float guiDim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
+const float guiTitleBar[4] = {0.2f, 0.5f, 0.7f, 1.0f};
+const float guiShadow[4] = {0.2f, 0.2f, 0.2f, 1.0f};
 
 const char* const meshFileName = "mackerel.obj";
 
@@ -65,7 +65,7 @@ void startUp()
     orlinInit(addTimer, emptyCallback, getModifiers);
     fontPath = makeFontPath();
     guiContext = new OrlinContext(initialWindowWidth, initialWindowHeight, fontPath, guiPanel, guiPanelEdge,
-                                  guiHighlight, guiShadow, guiText, guiText, orlinBlack, guiAccent, guiDim, false);
+                                  guiKeyCap, guiDivider, guiText, guiText, orlinBlack, guiTitleBar, guiShadow, false);
     std::atexit(teardown);
 
     glViewport(0, 0, initialWindowWidth, initialWindowHeight);
