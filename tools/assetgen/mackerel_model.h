@@ -1,0 +1,9 @@
+// The fish model the program draws six times: a mackerel about 2.4 units
+// long, snout towards +x, centred on the origin.
+#pragma once
+
+#include <string>
+
+// Writes "mackerel.obj" into dir. Returns false (with a message on standard
+// error) when the file cannot be written.
+bool writeMackerelModel(const std::string& dir);
