@@ -54,7 +54,13 @@ void addTwoSidedSheet(ModelGroup& group, const std::vector<std::vector<Vec3>>& p
         std::vector<std::vector<int>> numbers;
         for (const auto& column : points) {
             std::vector<int>& columnNumbers = numbers.emplace_back();
-            for (const Vec3& p : column) {
+            for (std::size_t j = 0; j < column.size(); ++j) {
+                const Vec3& p = column[j];
+                // Where an outline narrows to a point, its corners are one vertex.
+                if (j > 0 && length(p - column[j - 1]) < 1e-9) {
+                    columnNumbers.push_back(columnNumbers.back());
+                    continue;
+                }
                 const auto [u, v] = textureAt(p);
                 columnNumbers.push_back(addVertex(group, {p, side, u, v}));
             }
