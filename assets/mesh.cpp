@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <vector>
 
 Mesh* fishMesh = nullptr;
@@ -27,6 +28,10 @@ bool MeshVertexLess::operator()(const MeshVertex& left, const MeshVertex& right)
 namespace {
 
 constexpr const char* delimiters = " \t\f\r\n";
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
 
 // Finds the next token at or after *cursor. Returns its start (null when the
 // text has none) with its length, and leaves *cursor just past the delimiter
@@ -157,31 +162,39 @@ void readLine(LoadState& state, const char* line)
 
 Mesh::Mesh(const std::string& fileName)
 {
-    std::FILE* file = std::fopen(fileName.c_str(), "r");
-    if (file == nullptr)
+    // Held so that the file is closed and nothing leaks when memory runs out
+    // part-way: the failure then passes on to the caller.
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "r"));
+    if (!file)
         return;
 
     LoadState state;
     // Lines longer than the buffer are read, and handled, in pieces.
     char line[512];
-    while (std::fgets(line, sizeof line, file) != nullptr)
+    while (std::fgets(line, sizeof line, file.get()) != nullptr)
         readLine(state, line);
-    std::fclose(file);
+    file.reset();
 
-    vertexCount = static_cast<std::int32_t>(state.vertexTable.size());
-    positions = new float[3 * static_cast<std::size_t>(vertexCount)];
-    normals = new float[3 * static_cast<std::size_t>(vertexCount)];
-    texCoords = new float[2 * static_cast<std::size_t>(vertexCount)];
+    const std::size_t vertices = state.vertexTable.size();
+    std::unique_ptr<float[]> newPositions(new float[3 * vertices]);
+    std::unique_ptr<float[]> newNormals(new float[3 * vertices]);
+    std::unique_ptr<float[]> newTexCoords(new float[2 * vertices]);
+    std::unique_ptr<std::uint32_t[]> newIndices(new std::uint32_t[state.indices.size()]);
     for (const auto& [key, number] : state.vertexTable) {
         const std::size_t i = static_cast<std::size_t>(number);
-        std::memcpy(&positions[3 * i], &key.component[0], 3 * sizeof(float));
-        std::memcpy(&normals[3 * i], &key.component[3], 3 * sizeof(float));
-        std::memcpy(&texCoords[2 * i], &key.component[6], 2 * sizeof(float));
+        std::memcpy(&newPositions[3 * i], &key.component[0], 3 * sizeof(float));
+        std::memcpy(&newNormals[3 * i], &key.component[3], 3 * sizeof(float));
+        std::memcpy(&newTexCoords[2 * i], &key.component[6], 2 * sizeof(float));
     }
-    indexCount = static_cast<std::int32_t>(state.indices.size());
-    indices = new std::uint32_t[state.indices.size()];
     if (!state.indices.empty())
-        std::memcpy(indices, state.indices.data(), state.indices.size() * sizeof(std::uint32_t));
+        std::memcpy(newIndices.get(), state.indices.data(), state.indices.size() * sizeof(std::uint32_t));
+
+    vertexCount = static_cast<std::int32_t>(vertices);
+    positions = newPositions.release();
+    normals = newNormals.release();
+    texCoords = newTexCoords.release();
+    indexCount = static_cast<std::int32_t>(state.indices.size());
+    indices = newIndices.release();
 
     if (state.skippedFaces > 0)
         std::fprintf(stderr, "Warning: \"%s\": %ld face%s skipped (corners must be full a/b/c references to earlier entries)\n",

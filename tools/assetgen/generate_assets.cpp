@@ -1,8 +1,10 @@
-// Writes the program's asset files into the folder given as the one argument.
+// Writes the program's asset files (eleven images and the fish mesh) into the
+// folder named by the only argument.
 #include <cstdio>
 #include <string>
 
 #include "image_assets.h"
+#include "mackerel_model.h"
 
 int main(int argc, char** argv)
 {
@@ -11,8 +13,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string dir = argv[1];
-    // The fish mesh (writeMackerelModel) joins the pictures here.
     if (!writeImageAssets(dir))
         return 1;
+    if (!writeMackerelModel(dir)) {
+        std::fprintf(stderr, "marivane_assetgen: failed to write the mackerel model into %s\n", dir.c_str());
+        return 1;
+    }
     return 0;
 }

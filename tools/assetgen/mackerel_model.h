@@ -1,8 +1,9 @@
-// Writes the fish mesh, "mackerel.obj", into a folder.
+// The fish model the program draws six times: a mackerel about 2.4 units
+// long, snout towards +x, centred on the origin.
 #pragma once
 
 #include <string>
 
-// Prints one line on standard error for a file it cannot write and returns
-// false; returns true when the mesh was written.
+// Writes "mackerel.obj" into dir. Returns false (with a message on standard
+// error) when the file cannot be written.
 bool writeMackerelModel(const std::string& dir);

@@ -1,0 +1,173 @@
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "program_runner.h"
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+
+// Pixels of a mouse-look drag: one degree of pitch each, so the three rows,
+// which stand one behind the other at eye height, spread apart on screen.
+constexpr int dragSteps = 6;
+constexpr int dragStepPixels = 5;
+constexpr double pitchDegrees = dragSteps * dragStepPixels;
+
+struct Fish {
+    const char* skin;
+    const char* file;
+    double x, z;  // offset from the focus point
+};
+
+const Fish fishes[] = {
+    {"red", "mackerel_texture_red.png", 1.5, 1},      {"orange", "mackerel_texture_orange.png", -1.5, 1},
+    {"yellow", "mackerel_texture_yellow.png", 1.5, 0}, {"green", "mackerel_texture_green.png", -1.5, 0},
+    {"natural", "mackerel_texture.png", 1.5, -1},      {"purple", "mackerel_texture_purple.png", -1.5, -1},
+};
+
+// Where a point of the fish's middle plane lands in the 640 x 480 window
+// (x right, y down), for the camera 5 units from the focus point, turned
+// down by the pitch: 60 degree field of view.
+struct ScreenPoint {
+    int x, y;
+};
+
+ScreenPoint project(double x, double z, double pitch)
+{
+    const double p = pitch * pi / 180.0;
+    const double eyeY = -z * std::sin(p);
+    const double eyeZ = z * std::cos(p) - 5.0;
+    const double t = std::tan(30.0 * pi / 180.0);
+    const double ndcX = x / (-eyeZ * t * 640.0 / 480.0);
+    const double ndcY = eyeY / (-eyeZ * t);
+    return {static_cast<int>(std::lround(320.0 + 320.0 * ndcX)), static_cast<int>(std::lround(240.0 - 240.0 * ndcY))};
+}
+
+// A patch of the fish's flank a little ahead of its middle, well inside the
+// body outline and clear of the fish in front of it.
+std::vector<Rgb> flankPixels(const Image& shot, const Fish& fish)
+{
+    const ScreenPoint centre = project(fish.x + 0.15, fish.z, pitchDegrees);
+    std::vector<Rgb> pixels;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -18; dx <= 18; ++dx)
+            pixels.push_back(pixelAt(shot, centre.x + dx, centre.y + dy));
+    return pixels;
+}
+
+double hueOf(const std::vector<Rgb>& pixels)
+{
+    double r = 0, g = 0, b = 0;
+    for (const Rgb& p : pixels) {
+        r += p.r;
+        g += p.g;
+        b += p.b;
+    }
+    const double high = std::max({r, g, b}), low = std::min({r, g, b});
+    if (high == low)
+        return 0.0;
+    double hue;
+    if (high == r)
+        hue = 60.0 * std::fmod((g - b) / (high - low), 6.0);
+    else if (high == g)
+        hue = 60.0 * ((b - r) / (high - low) + 2.0);
+    else
+        hue = 60.0 * ((r - g) / (high - low) + 4.0);
+    return hue < 0.0 ? hue + 360.0 : hue;
+}
+
+double hueDistance(double a, double b)
+{
+    const double d = std::fabs(a - b);
+    return std::min(d, 360.0 - d);
+}
+
+bool isRedDominant(const Rgb& p) { return p.r > p.g + 40 && p.r > p.b + 40; }
+
+class FishTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const Fish& fish : fishes)
+            ASSERT_TRUE(std::filesystem::exists(assetDir() + "/" + fish.file))
+                << fish.file << " is missing from " << assetDir() << ": the asset generator writes the skins";
+        workDir_ = makeTempDir();
+        ASSERT_FALSE(workDir_.empty());
+        copyAssets(workDir_);
+        program_ = startProgram(workDir_);
+        ASSERT_TRUE(waitForWindow(program_)) << readFile(program_.stderrPath);
+    }
+    void TearDown() override
+    {
+        killProgram(program_);
+        removeTree(workDir_);
+    }
+
+    // Holds the left button and moves the pointer down: mouse look tilts the
+    // camera by one degree per pixel.
+    void tiltCamera()
+    {
+        runCommand("xdotool mousemove --window " + program_.windowId + " 320 240");
+        settle(0.2);
+        runCommand("xdotool mousedown 1");
+        settle(0.2);
+        for (int step = 0; step < dragSteps; ++step) {
+            runCommand("xdotool mousemove_relative -- 0 " + std::to_string(dragStepPixels));
+            settle(0.15);
+        }
+        runCommand("xdotool mouseup 1");
+        settle(0.5);
+    }
+
+    std::string shotPath(const std::string& name) const
+    {
+        return std::string(MARIVANE_BINARY_DIR) + "/tests/" + name;
+    }
+
+    RunningProgram program_;
+    std::string workDir_;
+};
+
+TEST_F(FishTest, SixSkinsShowSixHuesAndRedIsGoneAtDepthFifty)
+{
+    tiltCamera();
+    const Image shallow = screenshot(program_, shotPath("fish_depth10.png"));
+    ASSERT_NE(shallow.pixels, nullptr);
+
+    std::vector<double> hues;
+    for (const Fish& fish : fishes) {
+        hues.push_back(hueOf(flankPixels(shallow, fish)));
+        RecordProperty(std::string(fish.skin) + "_hue", std::to_string(static_cast<int>(hues.back())));
+    }
+    for (std::size_t a = 0; a < hues.size(); ++a)
+        for (std::size_t b = a + 1; b < hues.size(); ++b)
+            EXPECT_GE(hueDistance(hues[a], hues[b]), 12.0)
+                << fishes[a].skin << " (hue " << hues[a] << ") and " << fishes[b].skin << " (hue " << hues[b]
+                << ") look alike";
+
+    // The red fish at depth 10: mostly red.
+    const std::vector<Rgb> redShallow = flankPixels(shallow, fishes[0]);
+    const auto redCount = std::count_if(redShallow.begin(), redShallow.end(), isRedDominant);
+    ASSERT_GT(redCount, static_cast<long>(redShallow.size()) / 2) << "the red fish is not where it should be";
+
+    // Forty steps down: red light is gone 20 units below the start. The fish
+    // travel with the camera, so the same pixels still show the red fish.
+    sendKey(program_, "Down", 40);
+    settle(1.0);
+    const Image deep = screenshot(program_, shotPath("fish_depth50.png"));
+    ASSERT_NE(deep.pixels, nullptr);
+    const std::vector<Rgb> redDeep = flankPixels(deep, fishes[0]);
+    for (std::size_t i = 0; i < redDeep.size(); ++i) {
+        if (!isRedDominant(redShallow[i]))
+            continue;
+        EXPECT_LE(redDeep[i].r, 2) << "pixel " << i << " still shows red";
+        EXPECT_LT(redDeep[i].r + redDeep[i].g + redDeep[i].b, redShallow[i].r + redShallow[i].g + redShallow[i].b);
+    }
+}
+
+}  // namespace
