@@ -49,9 +49,28 @@ int translateModifiers(SDLMod state)
     return bits;
 }
 
+namespace {
+
+// The modifiers of the key event being handled, if any.
+bool inKeyEvent = false;
+SDLMod keyEventModState = KMOD_NONE;
+
+}  // namespace
+
+void beginKeyEvent(SDLMod state)
+{
+    inKeyEvent = true;
+    keyEventModState = state;
+}
+
+void endKeyEvent()
+{
+    inKeyEvent = false;
+}
+
 int getModifiers()
 {
-    return translateModifiers(SDL_GetModState());
+    return translateModifiers(inKeyEvent ? keyEventModState : SDL_GetModState());
 }
 
 int shiftedKey(int key)

@@ -13,6 +13,13 @@ int translateKey(const SDL_Event& event);
 int translateModifiers(SDLMod state);
 int getModifiers();
 
+// While a key event is handled, getModifiers reports the modifiers the event
+// was typed with. SDL's live state has moved on already when keys arrive
+// faster than frames are drawn: a quick Ctrl+Q would lose its Ctrl, and a
+// letter typed right after releasing shift would still come out shifted.
+void beginKeyEvent(SDLMod state);
+void endKeyEvent();
+
 // The character a key types with shift held on a US layout, or the key itself.
 int shiftedKey(int key);
 

@@ -11,6 +11,7 @@
 #include "app/teardown.h"
 #include "gl_window.h"
 #include "input/event_pump.h"
+#include "input/key_translation.h"
 #include "input/pointer_state.h"
 #include "orlin_recording.h"
 #include "program_runner.h"
@@ -24,13 +25,14 @@ namespace {
 
 const float grey[4] = {0.5f, 0.5f, 0.5f, 1.0f};
 
-void pushKey(Uint8 type, SDLKey sym)
+void pushKey(Uint8 type, SDLKey sym, SDLMod mod = KMOD_NONE)
 {
     SDL_Event event{};
     event.type = type;
     event.key.type = type;
     event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     event.key.keysym.sym = sym;
+    event.key.keysym.mod = mod;
     ASSERT_EQ(SDL_PushEvent(&event), 0);
 }
 
@@ -298,6 +300,42 @@ TEST_F(EventPumpTest, KeysAreTranslatedAndCarryTheLatestPointer)
     const std::vector<OrlinCall> expected = {
         {"mouseDown", {2, 7, 472, 0, 0}}, {"keyDown", {10, 7, 472, 0, 0}}, {"keyUp", {258, 7, 472, 0, 0}}};
     EXPECT_EQ(orlinCalls(), expected);
+}
+
+// Keys typed faster than frames are drawn: by the time the queue is read,
+// SDL's live modifier state is that of the last event, not of each key.
+TEST_F(EventPumpTest, KeysUseTheModifiersTheyWereTypedWith)
+{
+    SDL_SetModState(KMOD_NONE);
+    pushKey(SDL_KEYDOWN, SDLK_a, KMOD_LSHIFT);
+    pushKey(SDL_KEYDOWN, SDLK_1, KMOD_RSHIFT);
+    pushKey(SDL_KEYUP, SDLK_1, KMOD_NONE);
+    SDL_SetModState(KMOD_LSHIFT);
+    pushKey(SDL_KEYDOWN, SDLK_b, KMOD_NONE);
+    pushKey(SDL_KEYDOWN, SDLK_q, static_cast<SDLMod>(KMOD_LCTRL | KMOD_LSHIFT));
+    pumpEvents();
+    const std::vector<OrlinCall> expected = {{"keyDown", {'A', 0, 0, 0, 0}},
+                                             {"keyDown", {'!', 0, 0, 0, 0}},
+                                             {"keyUp", {'1', 0, 0, 0, 0}},
+                                             {"keyDown", {'b', 0, 0, 0, 0}},
+                                             {"keyDown", {'Q', 0, 0, 0, 0}}};
+    EXPECT_EQ(orlinCalls(), expected);
+    // Outside a key event the library sees SDL's live state.
+    EXPECT_EQ(getModifiers(), 1);
+}
+
+TEST_F(EventPumpTest, QuickControlQQuitsEvenIfControlIsUpByThen)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            SDL_SetModState(KMOD_NONE);
+            pushKey(SDL_KEYDOWN, SDLK_q, KMOD_RCTRL);
+            pumpEvents();
+            std::fprintf(stderr, "still running\n");
+            std::exit(3);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST_F(EventPumpTest, ResizeRebuildsTheViewsAndDrawsOneFrameBeforeTheNextEvent)
