@@ -84,4 +84,6 @@ void startUp()
     fishMesh = new Mesh(std::string(meshFileName));
     if (fishMesh->positions == nullptr)
         std::fprintf(stderr, "Warning: mesh \"%s\" could not be opened; drawing no fish\n", meshFileName);
+    else if (fishMesh->indexCount == 0)
+        std::fprintf(stderr, "Warning: mesh \"%s\" holds no faces; drawing no fish\n", meshFileName);
 }
