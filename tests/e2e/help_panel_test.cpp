@@ -7,34 +7,16 @@
 
 namespace {
 
-// Screenshot regions, x right and y down from the window's top-left corner.
-struct ShotRegion {
-    int x0, y0, x1, y1;
-};
-
-const ShotRegion helpCorner{0, 0, 400, 240};
+const ShotRegion helpCorner = helpPanelRegion;
 const ShotRegion frameRateCorner{0, 330, 320, 480};
-
-// The overlay's text is the program's light grey theme colour (0.8, 0.8, 0.8);
-// the scene has no such neutral grey at these depths.
-bool looksLikeText(Rgb c)
-{
-    auto grey = [](int v) { return v >= 196 && v <= 212; };
-    return grey(c.r) && grey(c.g) && grey(c.b);
-}
 
 int textPixels(const Image& shot, const ShotRegion& region)
 {
-    int n = 0;
-    for (int y = region.y0; y < region.y1; ++y)
-        for (int x = region.x0; x < region.x1; ++x)
-            if (looksLikeText(pixelAt(shot, x, y)))
-                ++n;
-    return n;
+    return overlayTextPixels(shot, region);
 }
 
-constexpr int shownText = 200;   // a readable panel has far more
-constexpr int hiddenText = 20;   // stray pixels allowed once it is gone
+constexpr int shownText = helpShownTextPixels;
+constexpr int hiddenText = helpHiddenTextPixels;
 
 class HelpPanelEndToEnd : public ::testing::Test {
 protected:

@@ -191,3 +191,32 @@ std::string readFile(const std::string& path)
     text << in.rdbuf();
     return text.str();
 }
+
+int overlayTextPixels(const Image& image, const ShotRegion& region)
+{
+    auto grey = [](int v) { return v >= 196 && v <= 212; };
+    int n = 0;
+    for (int y = region.y0; y < region.y1; ++y)
+        for (int x = region.x0; x < region.x1; ++x) {
+            Rgb c = pixelAt(image, x, y);
+            if (grey(c.r) && grey(c.g) && grey(c.b))
+                ++n;
+        }
+    return n;
+}
+
+bool hideHelpPanel(const RunningProgram& program)
+{
+    const std::string path = program.workDir + "/help-check.png";
+    if (overlayTextPixels(screenshot(program, path), helpPanelRegion) >= helpShownTextPixels)
+        sendKey(program, "F1");
+    // A fade under way finishes within a second.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        settle(0.2);
+        if (overlayTextPixels(screenshot(program, path), helpPanelRegion) < helpHiddenTextPixels) {
+            settle(1.0);
+            return true;
+        }
+    }
+    return false;
+}

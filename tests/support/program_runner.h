@@ -52,4 +52,19 @@ struct Rgb {
     int r, g, b;
 };
 Rgb pixelAt(const Image& image, int x, int y);
+
+// Screenshot regions, x right and y down from the window's top-left corner.
+struct ShotRegion {
+    int x0, y0, x1, y1;
+};
+// Where the overlay's help panel stands.
+constexpr ShotRegion helpPanelRegion{0, 0, 400, 240};
+// Pixels of the overlay's light grey text (0.8, 0.8, 0.8) in a region; the
+// scene has no such neutral grey.
+int overlayTextPixels(const Image& image, const ShotRegion& region);
+constexpr int helpShownTextPixels = 200;  // a readable panel has far more
+constexpr int helpHiddenTextPixels = 20;  // stray pixels allowed once it is gone
+// Takes the help panel off the screen (F1 while it shows, otherwise lets a
+// fade finish), so scene pixels can be read anywhere.
+bool hideHelpPanel(const RunningProgram& program);
 std::string readFile(const std::string& path);
