@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "assets/mesh.h"
 #include "assets/obj_number_parser.h"
+#include "program_runner.h"
 
 namespace {
 
@@ -305,6 +307,36 @@ TEST(ObjNumberParserTest, StopsAtTheFirstNumberThatDoesNotParse)
     EXPECT_EQ(values[0], 1.0f);
     EXPECT_EQ(values[1], 2.0f);
     EXPECT_EQ(values[2], 3.0f);
+}
+
+// The loader reads its numbers through the parser: a number that does not
+// parse keeps the holding value an earlier line of the same directive gave.
+TEST(ObjNumberParserTest, MeshKeepsHoldingValuesThroughTheParser)
+{
+    const std::string dir = makeTempDir();
+    ASSERT_FALSE(dir.empty());
+    const std::string path = dir + "/holding.obj";
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs("v 1.5 2.5 3.5\n"
+               "v 4.25 oops 9\n"
+               "v -0.1 1e 7\n"
+               "vn 0 1 0\n"
+               "vt 0.25 0.75 0\n"
+               "vt 0.125 nan\n"
+               "f 1/1/1 2/1/1 3/2/1\n",
+               file);
+    std::fclose(file);
+
+    Mesh* mesh = new Mesh(path);
+    removeTree(dir);
+    ASSERT_EQ(mesh->vertexCount, 3);
+    const float positions[9] = {1.5f, 2.5f, 3.5f, 4.25f, 2.5f, 3.5f, -0.1f, 1.0f, 7.0f};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(bitsOf(mesh->positions[i]), bitsOf(positions[i])) << "component " << i;
+    EXPECT_EQ(mesh->texCoords[4], 0.125f);
+    EXPECT_TRUE(std::isnan(mesh->texCoords[5]));
+    releaseMesh(mesh);
 }
 
 }  // namespace
