@@ -9,6 +9,7 @@ struct ChildRun {
     double spawnedAt = 0.0;  // monotonic seconds, read just before the spawn
     int exitStatus = -1;     // -1 when killed by a signal or by the timeout
     bool timedOut = false;
+    double cpuSeconds = 0.0; // user and system time of the child, all its threads
     std::string output;      // standard output and standard error, interleaved
 };
 

@@ -1,5 +1,6 @@
 // Runs Marivane's own start-up and main loop for a fixed number of frames and
-// prints its memory after chosen frames, one line each:
+// prints its memory after chosen frames, one line each on standard error
+// (unbuffered: a stdout buffer would be a heap allocation of the soak's own):
 //   soak frame=N rss_kb=... peak_rss_kb=... heap_bytes=...
 // heap_bytes is the least heap in use over the ten frames up to N: llvmpipe
 // frees each frame's binning memory from its own threads, so a single
@@ -36,10 +37,9 @@ int main(int argc, char** argv)
         if (leastHeap < 0 || memory.heapInUse < leastHeap)
             leastHeap = memory.heapInUse;
         if (frame == checkpoints[next]) {
-            std::printf("soak frame=%ld rss_kb=%ld peak_rss_kb=%ld heap_bytes=%lld\n", frame, memory.residentKb,
+            std::fprintf(stderr, "soak frame=%ld rss_kb=%ld peak_rss_kb=%ld heap_bytes=%lld\n", frame, memory.residentKb,
                         memory.peakResidentKb, leastHeap);
             leastHeap = -1;
-            std::fflush(stdout);
             ++next;
         }
     }
