@@ -147,7 +147,19 @@ LoadResult loadWithAssimp(const std::string& path, Elapsed& elapsed)
 
 using Loader = LoadResult (*)(const std::string&, Elapsed&);
 
-void benchLoader(benchmark::State& state, const ObjInput& input, Loader load)
+struct NamedLoader {
+    const char* name;
+    Loader load;
+};
+
+const NamedLoader loaders[] = {
+    {"ours", loadWithMesh}, {"tinyobjloader", loadWithTinyObj}, {"assimp", loadWithAssimp}};
+constexpr int loaderCount = sizeof loaders / sizeof *loaders;
+
+// Every iteration loads the file with each loader in turn, starting with a
+// different one each time, so the comparison is paired: whatever else the
+// machine does weighs on all of them alike.
+void benchLoaders(benchmark::State& state, const ObjInput& input)
 {
     const std::string path = input.path();
     if (path.empty()) {
@@ -155,26 +167,39 @@ void benchLoader(benchmark::State& state, const ObjInput& input, Loader load)
         return;
     }
     const auto bytes = static_cast<double>(fileSize(path));
-    Elapsed total;
-    LoadResult result;
+    Elapsed totals[loaderCount];
+    LoadResult ours;
+    long round = 0;
     for (auto _ : state) {
-        Elapsed elapsed;
-        result = load(path, elapsed);
-        if (result.triangles == 0) {
-            state.SkipWithError("the loader read no triangle");
-            break;
+        double iterationCpu = 0.0;
+        for (int k = 0; k < loaderCount; ++k) {
+            const int which = static_cast<int>((round + k) % loaderCount);
+            Elapsed elapsed;
+            const LoadResult result = loaders[which].load(path, elapsed);
+            if (result.triangles == 0) {
+                state.SkipWithError((std::string(loaders[which].name) + " read no triangle").c_str());
+                return;
+            }
+            if (which == 0)
+                ours = result;
+            totals[which].cpu += elapsed.cpu;
+            totals[which].wall += elapsed.wall;
+            iterationCpu += elapsed.cpu;
         }
-        state.SetIterationTime(elapsed.cpu);
-        total.cpu += elapsed.cpu;
-        total.wall += elapsed.wall;
+        ++round;
+        state.SetIterationTime(iterationCpu);
     }
     const auto iterations = static_cast<double>(state.iterations());
-    state.counters["mb_per_s"] = bytes * iterations / total.cpu / 1e6;
-    state.counters["ms"] = total.cpu / iterations * 1e3;
-    state.counters["wall_mb_per_s"] = bytes * iterations / total.wall / 1e6;
-    state.counters["wall_ms"] = total.wall / iterations * 1e3;
-    state.counters["vertices"] = static_cast<double>(result.vertices);
-    state.counters["triangles"] = static_cast<double>(result.triangles);
+    for (int k = 0; k < loaderCount; ++k) {
+        const std::string name = loaders[k].name;
+        state.counters[name + "_mb_per_s"] = bytes * iterations / totals[k].cpu / 1e6;
+        state.counters[name + "_ms"] = totals[k].cpu / iterations * 1e3;
+        state.counters[name + "_wall_ms"] = totals[k].wall / iterations * 1e3;
+        if (k > 0)
+            state.counters["ours_over_" + name] = totals[k].cpu / totals[0].cpu;
+    }
+    state.counters["vertices"] = static_cast<double>(ours.vertices);
+    state.counters["triangles"] = static_cast<double>(ours.triangles);
 }
 
 std::uint64_t packBits(const float* values, int count)
@@ -236,21 +261,14 @@ void checkFloats(benchmark::State& state, const ObjInput& input)
 
 void registerObjBenchmarks(bool quick)
 {
-    const std::pair<const char*, Loader> loaders[] = {
-        {"ours", loadWithMesh}, {"tinyobjloader", loadWithTinyObj}, {"assimp", loadWithAssimp}};
     for (const ObjInput& input : objInputs) {
         const bool large = std::string(input.name) == "million";
-        for (const auto& [loaderName, loader] : loaders) {
-            const std::string name = "obj/" + std::string(loaderName) + "/" + input.name;
-            benchmark::RegisterBenchmark(name.c_str(),
-                                         [&input, loader = loader](benchmark::State& state) {
-                                             benchLoader(state, input, loader);
-                                         })
-                ->Iterations(large ? 1 : (quick ? 3 : 20))
-                ->Repetitions(quick ? 2 : (large ? 5 : 7))
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
-        }
+        benchmark::RegisterBenchmark(("obj/compare/" + std::string(input.name)).c_str(),
+                                     [&input](benchmark::State& state) { benchLoaders(state, input); })
+            ->Iterations(large ? 1 : (quick ? 3 : 20))
+            ->Repetitions(quick ? 2 : (large ? 5 : 7))
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("obj/check/" + std::string(input.name)).c_str(),
                                      [&input](benchmark::State& state) { checkFloats(state, input); })
             ->Iterations(1)

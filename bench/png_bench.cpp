@@ -110,7 +110,18 @@ std::size_t decodeStb(const std::string& path)
 
 using Decoder = std::size_t (*)(const std::string&);
 
-void benchDecoder(benchmark::State& state, const std::string& input, Decoder decode)
+struct NamedDecoder {
+    const char* name;
+    Decoder decode;
+};
+
+const NamedDecoder decoders[] = {
+    {"ours", decodeOurs}, {"libpng", decodeBareLibpng}, {"spng", decodeSpng}, {"stb_image", decodeStb}};
+constexpr int decoderCount = sizeof decoders / sizeof *decoders;
+
+// Every iteration decodes the input with each decoder in turn, starting with
+// a different one each time: a paired comparison on a shared machine.
+void benchDecoders(benchmark::State& state, const std::string& input)
 {
     const std::vector<std::string> files = pngInputFiles(input);
     if (files.empty()) {
@@ -121,47 +132,51 @@ void benchDecoder(benchmark::State& state, const std::string& input, Decoder dec
     double bytes = 0.0;
     for (const std::string& file : files)
         bytes += static_cast<double>(decodeOurs(file));
-    double totalCpu = 0.0;
-    double totalWall = 0.0;
+    double cpuTotals[decoderCount] = {};
+    double wallTotals[decoderCount] = {};
+    long round = 0;
     for (auto _ : state) {
-        const double cpuStart = threadCpuSeconds();
-        const auto wallStart = Clock::now();
-        std::size_t produced = 0;
-        for (const std::string& file : files)
-            produced += decode(file);
-        const double cpu = threadCpuSeconds() - cpuStart;
-        const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
-        if (produced == 0) {
-            state.SkipWithError("the decoder produced nothing");
-            break;
+        double iterationCpu = 0.0;
+        for (int k = 0; k < decoderCount; ++k) {
+            const int which = static_cast<int>((round + k) % decoderCount);
+            const double cpuStart = threadCpuSeconds();
+            const auto wallStart = Clock::now();
+            std::size_t produced = 0;
+            for (const std::string& file : files)
+                produced += decoders[which].decode(file);
+            const double cpu = threadCpuSeconds() - cpuStart;
+            if (produced == 0) {
+                state.SkipWithError((std::string(decoders[which].name) + " produced nothing").c_str());
+                return;
+            }
+            cpuTotals[which] += cpu;
+            wallTotals[which] += std::chrono::duration<double>(Clock::now() - wallStart).count();
+            iterationCpu += cpu;
         }
-        state.SetIterationTime(cpu);
-        totalCpu += cpu;
-        totalWall += wall;
+        ++round;
+        state.SetIterationTime(iterationCpu);
     }
     const auto iterations = static_cast<double>(state.iterations());
-    state.counters["mb_per_s"] = bytes * iterations / totalCpu / 1e6;
-    state.counters["ms"] = totalCpu / iterations * 1e3;
-    state.counters["wall_mb_per_s"] = bytes * iterations / totalWall / 1e6;
+    for (int k = 0; k < decoderCount; ++k) {
+        const std::string name = decoders[k].name;
+        state.counters[name + "_mb_per_s"] = bytes * iterations / cpuTotals[k] / 1e6;
+        state.counters[name + "_ms"] = cpuTotals[k] / iterations * 1e3;
+        state.counters[name + "_wall_ms"] = wallTotals[k] / iterations * 1e3;
+        if (k > 0)
+            state.counters["ours_over_" + name] = cpuTotals[k] / cpuTotals[0];
+    }
 }
 
 }  // namespace
 
 void registerPngBenchmarks(bool quick)
 {
-    const std::pair<const char*, Decoder> decoders[] = {
-        {"ours", decodeOurs}, {"libpng", decodeBareLibpng}, {"spng", decodeSpng}, {"stb_image", decodeStb}};
     for (const std::string input : {"assets", "4096"}) {
-        for (const auto& [decoderName, decoder] : decoders) {
-            const std::string name = "png/" + std::string(decoderName) + "/" + input;
-            benchmark::RegisterBenchmark(name.c_str(),
-                                         [input, decoder = decoder](benchmark::State& state) {
-                                             benchDecoder(state, input, decoder);
-                                         })
-                ->Iterations(quick ? 2 : (input == "4096" ? 3 : 20))
-                ->Repetitions(quick ? 2 : 7)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
-        }
+        benchmark::RegisterBenchmark(("png/compare/" + input).c_str(),
+                                     [input](benchmark::State& state) { benchDecoders(state, input); })
+            ->Iterations(quick ? 2 : (input == "4096" ? 2 : 15))
+            ->Repetitions(quick ? 2 : 7)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
     }
 }
