@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "app/app_state.h"
+#include "app/startup_trace.h"
 #include "app/timer_list.h"
 #include "input/event_pump.h"
 #include "render/environment_box.h"
@@ -25,6 +26,8 @@ void runMainLoopIteration(FrameRateSampler& sampler)
 void runMainLoop()
 {
     FrameRateSampler sampler;
+    runMainLoopIteration(sampler);
+    finishStartupTrace();
     for (;;)
         runMainLoopIteration(sampler);
 }

@@ -9,6 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/clock.h"
+#include "app/startup_trace.h"
 #include "app/teardown.h"
 #include "app/timer_list.h"
 #include "app/video_mode.h"
@@ -40,6 +41,7 @@ void emptyCallback(int) {}
 
 void startUp()
 {
+    traceStartupPhase("main");
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Error: couldn't initialize video\n");
         std::fflush(stdout);
@@ -57,6 +59,7 @@ void startUp()
     }
     SDL_WM_SetCaption("Marivane", nullptr);
     SDL_EnableKeyRepeat(500, 30);
+    traceStartupPhase("sdl_window");
 
     timerList = new OrlinList<TimerCallback>(true);
     lastTimerPass = clockReading();
@@ -73,12 +76,16 @@ void startUp()
     windowHeight = initialWindowHeight;
     guiContext->resize(initialWindowWidth, initialWindowHeight);
     guiContext->resetView();
+    traceStartupPhase("gui");
 
     // Something on screen at once, before any asset is read.
     drawFrame();
+    traceStartupPhase("first_frame");
 
     loadTextures();
+    traceStartupPhase("textures");
     environmentBox = new EnvironmentBox();
+    traceStartupPhase("environment_box");
     sunPosition = new float[3];
     std::memcpy(sunPosition, initialSunPosition, sizeof initialSunPosition);
     fishMesh = new Mesh(std::string(meshFileName));
@@ -86,4 +93,5 @@ void startUp()
         std::fprintf(stderr, "Warning: mesh \"%s\" could not be opened; drawing no fish\n", meshFileName);
     else if (fishMesh->indexCount == 0)
         std::fprintf(stderr, "Warning: mesh \"%s\" holds no faces; drawing no fish\n", meshFileName);
+    traceStartupPhase("mesh");
 }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "assets/obj_number_parser.h"
+
 Mesh* fishMesh = nullptr;
 
 bool MeshVertexLess::operator()(const MeshVertex& left, const MeshVertex& right) const
@@ -145,13 +147,13 @@ void readLine(LoadState& state, const char* line)
     // A number that does not parse leaves its holding value as an earlier
     // line gave it, so the n-th line of a directive is always entry n.
     if (tokenIs(token, length, "v")) {
-        std::sscanf(cursor, "%f %f %f", &state.vHold[0], &state.vHold[1], &state.vHold[2]);
+        readObjFloats(cursor, state.vHold, 3);
         state.positions.insert(state.positions.end(), state.vHold, state.vHold + 3);
     } else if (tokenIs(token, length, "vn")) {
-        std::sscanf(cursor, "%f %f %f", &state.vnHold[0], &state.vnHold[1], &state.vnHold[2]);
+        readObjFloats(cursor, state.vnHold, 3);
         state.normals.insert(state.normals.end(), state.vnHold, state.vnHold + 3);
     } else if (tokenIs(token, length, "vt")) {
-        std::sscanf(cursor, "%f %f", &state.vtHold[0], &state.vtHold[1]);
+        readObjFloats(cursor, state.vtHold, 2);
         state.texCoords.insert(state.texCoords.end(), state.vtHold, state.vtHold + 2);
     } else if (tokenIs(token, length, "f")) {
         readFace(state, cursor);

@@ -1,0 +1,81 @@
+// Memory: the program's own start-up and main loop (the soak driver) at
+// frame 1000 and frame 10000: peak resident size, and how much the resident
+// size and the heap grew in between.
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "bench_groups.h"
+#include "bench_paths.h"
+#include "child_process.h"
+
+namespace {
+
+struct Checkpoint {
+    double residentKb = 0;
+    double peakResidentKb = 0;
+    double heapBytes = 0;
+};
+
+std::map<long, Checkpoint> readCheckpoints(const std::string& output)
+{
+    std::map<long, Checkpoint> checkpoints;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        long frame = 0;
+        Checkpoint point;
+        if (std::sscanf(line.c_str(), "soak frame=%ld rss_kb=%lf peak_rss_kb=%lf heap_bytes=%lf", &frame,
+                        &point.residentKb, &point.peakResidentKb, &point.heapBytes) == 4)
+            checkpoints[frame] = point;
+    }
+    return checkpoints;
+}
+
+void benchProgramMemory(benchmark::State& state, long firstFrame, long lastFrame)
+{
+    if (std::getenv("DISPLAY") == nullptr) {
+        state.SkipWithError("no DISPLAY (scripts/bench provides one)");
+        return;
+    }
+    if (std::string missing = missingAssets(); !missing.empty()) {
+        state.SkipWithError(("assets missing: " + missing).c_str());
+        return;
+    }
+    for (auto _ : state) {
+        const ChildRun run = runChild(executableDir() + "/marivane_soak",
+                                      {std::to_string(firstFrame), std::to_string(lastFrame)}, assetsDir(), {},
+                                      600.0);
+        std::map<long, Checkpoint> points = readCheckpoints(run.output);
+        if (run.exitStatus != 0 || points.count(firstFrame) == 0 || points.count(lastFrame) == 0) {
+            state.SkipWithError(("soak run failed: " + run.output.substr(0, 300)).c_str());
+            break;
+        }
+        const Checkpoint& first = points[firstFrame];
+        const Checkpoint& last = points[lastFrame];
+        state.SetIterationTime(monotonicSeconds() - run.spawnedAt);
+        state.counters["peak_rss_mb"] = first.peakResidentKb / 1024.0;
+        state.counters["rss_growth_kb"] = last.residentKb - first.residentKb;
+        state.counters["peak_rss_growth_kb"] = last.peakResidentKb - first.peakResidentKb;
+        state.counters["heap_growth_bytes"] = last.heapBytes - first.heapBytes;
+        state.counters["first_frame"] = static_cast<double>(firstFrame);
+        state.counters["last_frame"] = static_cast<double>(lastFrame);
+    }
+}
+
+}  // namespace
+
+void registerMemoryBenchmarks(bool quick)
+{
+    const long firstFrame = quick ? 100 : 1000;
+    const long lastFrame = quick ? 1000 : 10000;
+    benchmark::RegisterBenchmark("memory/program",
+                                 [=](benchmark::State& state) { benchProgramMemory(state, firstFrame, lastFrame); })
+        ->Iterations(1)
+        ->Repetitions(quick ? 1 : 3)
+        ->UseManualTime()
+        ->Unit(benchmark::kSecond);
+}
