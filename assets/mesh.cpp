@@ -1,7 +1,5 @@
 #include "assets/mesh.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -57,15 +55,6 @@ bool tokenIs(const char* token, std::size_t length, const char* directive)
     return std::strlen(directive) == length && std::memcmp(token, directive, length) == 0;
 }
 
-// Reads a decimal integer from the start of a corner field, as "%d" would.
-bool parseIndex(const char* text, long& value)
-{
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtol(text, &end, 10);
-    return end != text && errno == 0 && value >= INT_MIN && value <= INT_MAX;
-}
-
 struct CornerRef {
     long position;
     long texCoord;
@@ -89,8 +78,8 @@ bool parseCorner(const char* token, std::size_t length, std::size_t positionCoun
         return false;
     *firstSlash = '\0';
     *secondSlash = '\0';
-    if (!parseIndex(field, corner.position) || !parseIndex(firstSlash + 1, corner.texCoord) ||
-        !parseIndex(secondSlash + 1, corner.normal))
+    if (!parseObjIndex(field, corner.position) || !parseObjIndex(firstSlash + 1, corner.texCoord) ||
+        !parseObjIndex(secondSlash + 1, corner.normal))
         return false;
     auto inRange = [](long index, std::size_t available) {
         return index >= 1 && static_cast<unsigned long>(index) <= available;

@@ -1,7 +1,10 @@
 #include "assets/obj_number_parser.h"
 
+#include <cerrno>
 #include <charconv>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <system_error>
 
 namespace {
@@ -84,4 +87,24 @@ int readObjFloats(const char* text, float* values, int count)
         text = next;
     }
     return count;
+}
+
+bool parseObjIndex(const char* text, long& value)
+{
+    // Up to nine digits with no sign or white space before them cannot
+    // overflow an int; that is every index of a real file.
+    long digits = 0;
+    int count = 0;
+    while (count < 10 && isDigit(text[count])) {
+        digits = digits * 10 + (text[count] - '0');
+        ++count;
+    }
+    if (count > 0 && count < 10) {
+        value = digits;
+        return true;
+    }
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text, &end, 10);
+    return end != text && errno == 0 && value >= INT_MIN && value <= INT_MAX;
 }

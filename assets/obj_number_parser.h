@@ -1,6 +1,7 @@
-// Reading the numbers of an OBJ "v", "vn" or "vt" line. The result is exactly
-// what sscanf's "%f" gives, to the bit, and each number ends where "%f" would
-// stop; only the common decimal forms skip sscanf, which is slow.
+// Reading the numbers of OBJ lines: floats exactly as sscanf's "%f" gives
+// them, to the bit, each ending where "%f" would stop, and face indices as
+// "%d" reads them. Only the common forms skip the C library's slow general
+// routines.
 #pragma once
 
 // One "%f" conversion at the start of text (leading white space allowed).
@@ -12,3 +13,8 @@ const char* parseObjFloat(const char* text, float& value);
 // parses is stored in values[i], and reading stops at the first that does not,
 // leaving it and the later values as they were. Returns how many were stored.
 int readObjFloats(const char* text, float* values, int count);
+
+// A decimal integer at the start of text, read as "%d" would (leading white
+// space and a sign allowed, stopping at the first character that is not a
+// digit). False when there are no digits or the value does not fit an int.
+bool parseObjIndex(const char* text, long& value);

@@ -1,6 +1,9 @@
+#include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -307,6 +310,48 @@ TEST(ObjNumberParserTest, StopsAtTheFirstNumberThatDoesNotParse)
     EXPECT_EQ(values[0], 1.0f);
     EXPECT_EQ(values[1], 2.0f);
     EXPECT_EQ(values[2], 3.0f);
+}
+
+TEST(ObjNumberParserTest, ReadsIndicesLikeScanfDecimal)
+{
+    // Corner fields as the face reader cuts them out: random digit runs of
+    // every length (int's limits included) with signs, white space, leading
+    // zeros and junk after them.
+    std::mt19937_64 random(3);
+    auto pick = [&](unsigned count) { return static_cast<unsigned>(random() % count); };
+    static const char* const fixed[] = {"", "-", "+", " ", "x", "0", "00", "1", "-1", "+1", " 7", "\t7", "7 ",
+                                        "12abc", "2147483647", "2147483648", "-2147483648", "-2147483649",
+                                        "999999999", "1000000000", "0000000000001", "99999999999999999999"};
+    std::vector<std::string> texts(std::begin(fixed), std::end(fixed));
+    for (int i = 0; i < 200000; ++i) {
+        std::string text;
+        switch (pick(8)) {
+        case 0: text += ' '; break;
+        case 1: text += '-'; break;
+        case 2: text += '+'; break;
+        default: break;
+        }
+        for (unsigned n = pick(4) == 0 ? pick(21) : 1 + pick(7); n > 0; --n)
+            text += static_cast<char>('0' + pick(10));
+        static const char* const tails[] = {"", "", "", "x", "/", " 5", "-", ".5"};
+        text += tails[pick(8)];
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        char* end = nullptr;
+        errno = 0;
+        const long expected = std::strtol(text.c_str(), &end, 10);
+        const bool expectedOk = end != text.c_str() && errno == 0 && expected >= INT_MIN && expected <= INT_MAX;
+        long actual = -99;
+        const bool actualOk = parseObjIndex(text.c_str(), actual);
+        ASSERT_EQ(actualOk, expectedOk) << "\"" << escaped(text) << "\"";
+        if (!expectedOk)
+            continue;
+        ASSERT_EQ(actual, expected) << "\"" << escaped(text) << "\"";
+        int scanned = 0;
+        ASSERT_EQ(std::sscanf(text.c_str(), "%d", &scanned), 1);
+        ASSERT_EQ(actual, scanned) << "\"" << escaped(text) << "\"";
+    }
 }
 
 // The loader reads its numbers through the parser: a number that does not
