@@ -147,6 +147,13 @@ LoadResult loadWithAssimp(const std::string& path, Elapsed& elapsed)
 
 using Loader = LoadResult (*)(const std::string&, Elapsed&);
 
+std::string missingInputMessage(const ObjInput& input)
+{
+    if (std::string(input.name) == "mackerel")
+        return std::string(meshFileName) + " missing in " + assetsDir() + " (the assets target writes it)";
+    return "cannot write the generated input in " + benchDataDir();
+}
+
 struct NamedLoader {
     const char* name;
     Loader load;
@@ -163,7 +170,7 @@ void benchLoaders(benchmark::State& state, const ObjInput& input)
 {
     const std::string path = input.path();
     if (path.empty()) {
-        state.SkipWithError((std::string(input.name) + ": input missing").c_str());
+        state.SkipWithError(missingInputMessage(input).c_str());
         return;
     }
     const auto bytes = static_cast<double>(fileSize(path));
@@ -219,7 +226,7 @@ void checkFloats(benchmark::State& state, const ObjInput& input)
 {
     const std::string path = input.path();
     if (path.empty()) {
-        state.SkipWithError((std::string(input.name) + ": input missing").c_str());
+        state.SkipWithError(missingInputMessage(input).c_str());
         return;
     }
     std::unordered_set<std::uint64_t> positions, normals, texCoords;

@@ -125,7 +125,9 @@ void benchDecoders(benchmark::State& state, const std::string& input)
 {
     const std::vector<std::string> files = pngInputFiles(input);
     if (files.empty()) {
-        state.SkipWithError((input + ": input missing").c_str());
+        const std::string reason = input == "4096" ? "cannot write the generated input in " + benchDataDir()
+                                                   : "assets missing in " + assetsDir() + ": " + missingAssets();
+        state.SkipWithError(reason.c_str());
         return;
     }
     // The same byte count for every decoder: loadPng's decoded samples.

@@ -276,8 +276,8 @@ void SummaryReporter::Finalize()
     // Memory.
     const Figure firstFrame = get("memory/program", "first_frame");
     const Figure lastFrame = get("memory/program", "last_frame");
-    const std::string first = formatNumber(firstFrame.median, 0);
-    const std::string last = formatNumber(lastFrame.median, 0);
+    const std::string first = firstFrame.known() ? formatNumber(firstFrame.median, 0) : "1000";
+    const std::string last = lastFrame.known() ? formatNumber(lastFrame.median, 0) : "10000";
     add("memory", "peak_rss_mb", "peak resident size after frame " + first, "MB", 1,
         get("memory/program", "peak_rss_mb"));
     add("memory", "rss_growth_kb", "resident size growth, frame " + first + " to " + last, "kB", 0,
