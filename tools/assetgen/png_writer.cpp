@@ -30,6 +30,10 @@ bool encode(std::FILE* file, png_structp png, png_infop info, const Raster& rast
     png_init_io(png, file);
     // Fixed settings and no time stamp, so every run writes the same bytes.
     png_set_compression_level(png, 9);
+    // Every row "up"-filtered: on these noisy surfaces it compresses as well as
+    // the adaptive choice and decodes about half again as fast (Paeth rows are
+    // the slow part of reading them), which the program pays at every start.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
     png_set_IHDR(png, info, static_cast<png_uint_32>(raster.width), static_cast<png_uint_32>(raster.height), 8,
                  raster.channels == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
