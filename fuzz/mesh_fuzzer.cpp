@@ -1,19 +1,13 @@
 // The OBJ loader on arbitrary bytes: never a read or write outside a list or
 // an array, never a leak, and the result always keeps the mesh's promises:
 // whole triangles, every index names a vertex, every vertex is named.
-#include <cstdlib>
 #include <vector>
 
 #include "assets/mesh.h"
 #include "fuzz_input_file.h"
+#include "fuzz_require.h"
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Keeps the reads of the whole arrays from being optimised away.
 volatile float sink;

@@ -1,18 +1,11 @@
 // loadPng on arbitrary bytes: never a read or write outside a buffer, never
 // a leak, and the result is either the empty image or a whole, consistent
 // 8-bit image of at most maxImageSide pixels a side.
-#include <cstdlib>
-
 #include "assets/png_reader.h"
 #include "fuzz_input_file.h"
+#include "fuzz_require.h"
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Keeps the reads of the whole buffer from being optimised away.
 volatile unsigned sink;

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/texture_set.h"
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -128,20 +128,12 @@ std::string expectedMeshMessage(Fault fault)
     }
 }
 
-class BadAssetsTest : public ::testing::TestWithParam<FaultCase> {
+class BadAssetsTest : public ProgramTest, public ::testing::WithParamInterface<FaultCase> {
 protected:
     void SetUp() override
     {
-        for (const std::string& name : allAssetFiles())
-            ASSERT_TRUE(fs::exists(fs::path(assetDir()) / name)) << "the generated asset " << name << " is missing";
-        dir = makeTempDir();
-        ASSERT_FALSE(dir.empty());
-        copyAssets(dir);
-    }
-    void TearDown() override
-    {
-        killProgram(program);
-        removeTree(dir);
+        ASSERT_TRUE(assetsGenerated(allAssetFiles()));
+        ProgramTest::SetUp();
     }
 
     // Breaks one file; returns false when this fault does not apply to it.
@@ -220,9 +212,6 @@ protected:
         EXPECT_EQ(waitForExit(program, 30.0), 0) << readFile(program.stderrPath);
         EXPECT_EQ(readFile(program.stdoutPath), "");
     }
-
-    std::string dir;
-    RunningProgram program;
 };
 
 TEST_P(BadAssetsTest, StartsDrawsNamesEveryBrokenFileAndQuits)
@@ -235,8 +224,7 @@ TEST_P(BadAssetsTest, StartsDrawsNamesEveryBrokenFileAndQuits)
             broken.push_back(name);
     ASSERT_FALSE(HasFailure());
 
-    program = startProgram(dir);
-    ASSERT_TRUE(waitForWindow(program, 30.0)) << readFile(program.stderrPath);
+    ASSERT_TRUE(startAndWaitForWindow({}, 30.0));
     const std::string errors = waitForMessages(broken);
     for (const std::string& name : broken) {
         EXPECT_NE(errors.find("\"" + name + "\""), std::string::npos) << name << " is not named:\n" << errors;
@@ -273,8 +261,7 @@ TEST_F(BadAssetsTest, MeshWithBadFacesReportsTheSkippedFaces)
             "f 99999999/1/1 1/1/1 2/1/1\n";  // beyond the list
     writeBytes(path, mesh);
 
-    program = startProgram(dir);
-    ASSERT_TRUE(waitForWindow(program, 30.0)) << readFile(program.stderrPath);
+    ASSERT_TRUE(startAndWaitForWindow({}, 30.0));
     const std::string errors = waitForMessages({meshFile});
     EXPECT_NE(errors.find("\"mackerel.obj\": 5 faces skipped"), std::string::npos) << errors;
     ASSERT_TRUE(isRunning(program)) << errors;

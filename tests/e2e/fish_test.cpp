@@ -1,12 +1,11 @@
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -89,30 +88,22 @@ double hueDistance(double a, double b)
 
 bool isRedDominant(const Rgb& p) { return p.r > p.g + 40 && p.r > p.b + 40; }
 
-class FishTest : public ::testing::Test {
+class FishTest : public StartedProgramTest {
 protected:
     void SetUp() override
     {
+        std::vector<std::string> skins;
         for (const Fish& fish : fishes)
-            ASSERT_TRUE(std::filesystem::exists(assetDir() + "/" + fish.file))
-                << fish.file << " is missing from " << assetDir() << ": the asset generator writes the skins";
-        workDir_ = makeTempDir();
-        ASSERT_FALSE(workDir_.empty());
-        copyAssets(workDir_);
-        program_ = startProgram(workDir_);
-        ASSERT_TRUE(waitForWindow(program_)) << readFile(program_.stderrPath);
-    }
-    void TearDown() override
-    {
-        killProgram(program_);
-        removeTree(workDir_);
+            skins.emplace_back(fish.file);
+        ASSERT_TRUE(assetsGenerated(skins));
+        StartedProgramTest::SetUp();
     }
 
     // Holds the left button and moves the pointer down: mouse look tilts the
     // camera by one degree per pixel.
     void tiltCamera()
     {
-        runCommand("xdotool mousemove --window " + program_.windowId + " 320 240");
+        runCommand("xdotool mousemove --window " + program.windowId + " 320 240");
         settle(0.2);
         runCommand("xdotool mousedown 1");
         settle(0.2);
@@ -128,15 +119,12 @@ protected:
     {
         return std::string(MARIVANE_BINARY_DIR) + "/tests/" + name;
     }
-
-    RunningProgram program_;
-    std::string workDir_;
 };
 
 TEST_F(FishTest, SixSkinsShowSixHuesAndRedIsGoneAtDepthFifty)
 {
     tiltCamera();
-    const Image shallow = screenshot(program_, shotPath("fish_depth10.png"));
+    const Image shallow = screenshot(program, shotPath("fish_depth10.png"));
     ASSERT_NE(shallow.pixels, nullptr);
 
     std::vector<double> hues;
@@ -157,9 +145,9 @@ TEST_F(FishTest, SixSkinsShowSixHuesAndRedIsGoneAtDepthFifty)
 
     // Forty steps down: red light is gone 20 units below the start. The fish
     // travel with the camera, so the same pixels still show the red fish.
-    sendKey(program_, "Down", 40);
+    sendKey(program, "Down", 40);
     settle(1.0);
-    const Image deep = screenshot(program_, shotPath("fish_depth50.png"));
+    const Image deep = screenshot(program, shotPath("fish_depth50.png"));
     ASSERT_NE(deep.pixels, nullptr);
     const std::vector<Rgb> redDeep = flankPixels(deep, fishes[0]);
     for (std::size_t i = 0; i < redDeep.size(); ++i) {

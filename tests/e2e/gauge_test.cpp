@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/png_reader.h"
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -59,22 +59,7 @@ void compareQuad(const Image& shot, const Image& picture, int left, int bottom, 
     }
 }
 
-class GaugeOnScreen : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = makeTempDir();
-        ASSERT_FALSE(dir.empty());
-        copyAssets(dir);
-    }
-    void TearDown() override
-    {
-        killProgram(program);
-        removeTree(dir);
-    }
-    std::string dir;
-    RunningProgram program;
-};
+using GaugeOnScreen = ProgramTest;
 
 TEST_F(GaugeOnScreen, ScaleLabelsAndArrowShowAtTheStartingDepth)
 {
@@ -83,8 +68,7 @@ TEST_F(GaugeOnScreen, ScaleLabelsAndArrowShowAtTheStartingDepth)
     ASSERT_EQ(scale.channels, 4);
     ASSERT_EQ(arrow.channels, 4);
 
-    program = startProgram(dir);
-    ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+    ASSERT_TRUE(startAndWaitForWindow());
     settle(0.5);
     const Image shot = screenshot(program);
     ASSERT_EQ(shot.width, 640u);

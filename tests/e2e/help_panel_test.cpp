@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -18,37 +18,24 @@ int textPixels(const Image& shot, const ShotRegion& region)
 constexpr int shownText = helpShownTextPixels;
 constexpr int hiddenText = helpHiddenTextPixels;
 
-class HelpPanelEndToEnd : public ::testing::Test {
+class HelpPanelEndToEnd : public ProgramTest {
 protected:
     void SetUp() override
     {
-        workDir = makeTempDir();
-        ASSERT_FALSE(workDir.empty());
-        copyAssets(workDir);
+        ProgramTest::SetUp();
+        if (HasFatalFailure())
+            return;
         started = std::chrono::steady_clock::now();
-        program = startProgram(workDir);
-        ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+        ASSERT_TRUE(startAndWaitForWindow());
     }
 
-    void TearDown() override
-    {
-        if (isRunning(program)) {
-            terminate(program);
-            if (waitForExit(program, 5.0) < 0)
-                killProgram(program);
-        }
-        removeTree(workDir);
-    }
-
-    Image shot(const std::string& name) { return screenshot(program, workDir + "/" + name + ".png"); }
+    Image shot(const std::string& name) { return screenshot(program, dir + "/" + name + ".png"); }
 
     double secondsSinceStart() const
     {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     }
 
-    std::string workDir;
-    RunningProgram program;
     std::chrono::steady_clock::time_point started;
 };
 

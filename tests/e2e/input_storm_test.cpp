@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -145,13 +145,13 @@ bool isArrowPixel(const Rgb& pixel)
     return pixel.r >= 240 && pixel.g <= 20 && pixel.b >= 240;
 }
 
-class InputStormTest : public ::testing::Test {
+class InputStormTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        dir = makeTempDir();
-        ASSERT_FALSE(dir.empty());
-        copyAssets(dir);
+        ProgramTest::SetUp();
+        if (HasFatalFailure())
+            return;
         // A pure magenta arrow: its pixels can be told from everything else.
         ASSERT_EQ(runCommand("convert -size 54x10 xc:'#FF00FF' PNG32:" + dir + "/depth_arrow.png"), 0);
     }
@@ -159,17 +159,13 @@ protected:
     {
         // Never leave a button or a lock behind for the next test.
         runCommand("xdotool mouseup 1 mouseup 2 mouseup 3 2>/dev/null");
-        killProgram(program);
-        removeTree(dir);
+        ProgramTest::TearDown();
     }
-    std::string dir;
-    RunningProgram program;
 };
 
 TEST_F(InputStormTest, SurvivesTheStormKeepsTheArrowInItsTrackAndQuits)
 {
-    program = startProgram(dir);
-    ASSERT_TRUE(waitForWindow(program, 30.0)) << readFile(program.stderrPath);
+    ASSERT_TRUE(startAndWaitForWindow({}, 30.0));
 
     Storm storm{std::mt19937(20240608u), program.windowId};
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(stormSeconds());

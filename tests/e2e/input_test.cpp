@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -76,30 +76,11 @@ void expectColourNear(Rgb actual, Rgb expected, const char* what)
     EXPECT_NEAR(actual.b, expected.b, 2) << what;
 }
 
-class InputEndToEndTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        workDir = makeTempDir();
-        ASSERT_FALSE(workDir.empty());
-        copyAssets(workDir);
-        program = startProgram(workDir);
-        ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
-    }
-
-    void TearDown() override
-    {
-        killProgram(program);
-        removeTree(workDir);
-    }
-
-    std::string workDir;
-    RunningProgram program;
-};
+using InputEndToEndTest = StartedProgramTest;
 
 TEST_F(InputEndToEndTest, FortyStepsDownMoveTheGaugeAndDarkenTheWater)
 {
-    Image atDepth10 = screenshot(program, workDir + "/depth10.png");
+    Image atDepth10 = screenshot(program, dir + "/depth10.png");
     ASSERT_EQ(atDepth10.width, 640u);
     ASSERT_EQ(atDepth10.height, 480u);
     // The clear colour at depth 10 is (0.2, 0.5, 0.6).

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -28,21 +28,7 @@ std::vector<TraceLine> traceLines(const std::string& output)
     return lines;
 }
 
-class StartupTraceTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = makeTempDir();
-        copyAssets(dir);
-    }
-    void TearDown() override
-    {
-        killProgram(program);
-        removeTree(dir);
-    }
-    std::string dir;
-    RunningProgram program;
-};
+using StartupTraceTest = ProgramTest;
 
 TEST_F(StartupTraceTest, TracedStartReportsEveryPhaseInOrderAndEndsAfterTheFirstCompleteFrame)
 {
@@ -64,8 +50,7 @@ TEST_F(StartupTraceTest, TracedStartReportsEveryPhaseInOrderAndEndsAfterTheFirst
 
 TEST_F(StartupTraceTest, UntracedStartPrintsNoTraceAndKeepsRunning)
 {
-    program = startProgram(dir);
-    ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+    ASSERT_TRUE(startAndWaitForWindow());
     settle(1.0);
     EXPECT_TRUE(isRunning(program));
     EXPECT_TRUE(traceLines(readFile(program.stderrPath)).empty());

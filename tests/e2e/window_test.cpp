@@ -2,30 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "program_runner.h"
+#include "program_fixture.h"
 
 namespace {
 
-class WindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = makeTempDir();
-        copyAssets(dir);
-    }
-    void TearDown() override
-    {
-        killProgram(program);
-        removeTree(dir);
-    }
-    std::string dir;
-    RunningProgram program;
-};
+using WindowTest = ProgramTest;
 
 TEST_F(WindowTest, OpensNamedWindowAndEndsCleanlyOnSigterm)
 {
-    program = startProgram(dir);
-    ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+    ASSERT_TRUE(startAndWaitForWindow());
 
     std::string geometry;
     runCommand("xdotool getwindowgeometry " + program.windowId, &geometry);
@@ -69,9 +54,9 @@ TEST_F(WindowTest, RefusedWindowMeansMessageAndStatusOne)
 TEST_F(WindowTest, StartsWithoutAnyAssets)
 {
     removeTree(dir);
-    dir = makeTempDir();
-    program = startProgram(dir);
-    ASSERT_TRUE(waitForWindow(program));
+    dir = makeWorkDir(WorkDirAssets::none);
+    ASSERT_FALSE(dir.empty());
+    ASSERT_TRUE(startAndWaitForWindow());
     std::string errors = readFile(program.stderrPath);
     EXPECT_NE(errors.find("\"water.png\""), std::string::npos) << errors;
     EXPECT_NE(errors.find("\"mackerel.obj\""), std::string::npos) << errors;

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "gl_window.h"
-#include "program_runner.h"
+#include "program_fixture.h"
 #include "render/depth_lighting.h"
 
 namespace {
@@ -26,26 +26,14 @@ constexpr int sceneRight = 560;
 constexpr int backgroundX = 10;
 constexpr int backgroundY = 330;
 
-class WorldOnScreen : public ::testing::Test {
+class WorldOnScreen : public StartedProgramTest {
 protected:
     void SetUp() override
     {
-        workDir = makeTempDir();
-        ASSERT_FALSE(workDir.empty());
-        copyAssets(workDir);
-        program = startProgram(workDir);
-        ASSERT_TRUE(waitForWindow(program)) << readFile(program.stderrPath);
+        StartedProgramTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(hideHelpPanel(program));
-    }
-
-    void TearDown() override
-    {
-        if (isRunning(program)) {
-            terminate(program);
-            if (waitForExit(program, 5.0) == -1)
-                killProgram(program);
-        }
-        removeTree(workDir);
     }
 
     // Screenshots are kept beside the test run for a person to look at.
@@ -87,9 +75,6 @@ protected:
         runCommand("xdotool mouseup 1");
         settle(0.3);
     }
-
-    std::string workDir;
-    RunningProgram program;
 };
 
 struct ScreenPoint {
