@@ -1,7 +1,5 @@
 #include "process_memory.h"
 
-#include <malloc.h>
-
 #include <cstdio>
 #include <cstring>
 
@@ -18,7 +16,5 @@ ProcessMemory readProcessMemory()
         }
         std::fclose(status);
     }
-    const struct mallinfo2 heap = mallinfo2();
-    memory.heapInUse = static_cast<long long>(heap.uordblks + heap.hblkhd);
     return memory;
 }

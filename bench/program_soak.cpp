@@ -2,9 +2,11 @@
 // prints its memory after chosen frames, one line each on standard error
 // (unbuffered: a stdout buffer would be a heap allocation of the soak's own):
 //   soak frame=N rss_kb=... peak_rss_kb=... heap_bytes=...
-// heap_bytes is the least heap in use over the ten frames up to N: llvmpipe
-// frees each frame's binning memory from its own threads, so a single
-// reading may still count a frame in flight.
+// heap_bytes is the least of the bytes held from malloc (counted exactly, see
+// live_heap.cpp) over the 200 frames up to N, a few seconds: llvmpipe frees
+// each frame's binning memory from its own threads, and some blocks of the
+// driver and the X library live for several frames, so a single reading may
+// count memory that is only passing through.
 // Usage: marivane_soak CHECKPOINT... (ascending frame numbers), run from the
 // assets folder under a display. Ends through exit(0), as the program does.
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "app/clock.h"
 #include "app/main_loop.h"
 #include "app/startup.h"
+#include "live_heap.h"
 #include "process_memory.h"
 
 int main(int argc, char** argv)
@@ -24,7 +27,7 @@ int main(int argc, char** argv)
     if (checkpoints.empty())
         checkpoints = {1000, 10000};
 
-    constexpr long window = 10;
+    constexpr long window = 200;
     startUp();
     FrameRateSampler sampler;
     std::size_t next = 0;
@@ -33,10 +36,11 @@ int main(int argc, char** argv)
         runMainLoopIteration(sampler);
         if (frame <= checkpoints[next] - window)
             continue;
-        const ProcessMemory memory = readProcessMemory();
-        if (leastHeap < 0 || memory.heapInUse < leastHeap)
-            leastHeap = memory.heapInUse;
+        const long long heap = liveHeapBytes();
+        if (leastHeap < 0 || heap < leastHeap)
+            leastHeap = heap;
         if (frame == checkpoints[next]) {
+            const ProcessMemory memory = readProcessMemory();
             std::fprintf(stderr, "soak frame=%ld rss_kb=%ld peak_rss_kb=%ld heap_bytes=%lld\n", frame, memory.residentKb,
                         memory.peakResidentKb, leastHeap);
             leastHeap = -1;
