@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 
 #include <GL/gl.h>
 
@@ -11,6 +10,7 @@
 #include "bench_paths.h"
 #include "input/event_pump.h"
 #include "input/pointer_state.h"
+#include "program_preconditions.h"
 
 bool startProgramInProcess(std::string& reason)
 {
@@ -20,13 +20,9 @@ bool startProgramInProcess(std::string& reason)
         reason = failure;
         return started;
     }
-    if (std::getenv("DISPLAY") == nullptr) {
-        failure = "no DISPLAY (scripts/bench provides one)";
-    } else if (std::string missing = missingAssets(); !missing.empty()) {
-        failure = "assets missing in " + assetsDir() + ": " + missing;
-    } else if (chdir(assetsDir().c_str()) != 0) {
+    failure = whyProgramCannotRun();
+    if (failure.empty() && chdir(assetsDir().c_str()) != 0)
         failure = "cannot enter " + assetsDir();
-    }
     if (!failure.empty()) {
         reason = failure;
         return false;

@@ -1,7 +1,7 @@
 // Memory: the program's own start-up and main loop (the soak driver) at
 // frame 1000 and frame 10000: peak resident size, and how much the resident
 // size and the heap grew in between.
-#include <cstdlib>
+#include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
@@ -11,6 +11,7 @@
 #include "bench_groups.h"
 #include "bench_paths.h"
 #include "child_process.h"
+#include "program_preconditions.h"
 
 namespace {
 
@@ -37,12 +38,8 @@ std::map<long, Checkpoint> readCheckpoints(const std::string& output)
 
 void benchProgramMemory(benchmark::State& state, long firstFrame, long lastFrame)
 {
-    if (std::getenv("DISPLAY") == nullptr) {
-        state.SkipWithError("no DISPLAY (scripts/bench provides one)");
-        return;
-    }
-    if (std::string missing = missingAssets(); !missing.empty()) {
-        state.SkipWithError(("assets missing: " + missing).c_str());
+    if (std::string reason = whyProgramCannotRun(); !reason.empty()) {
+        state.SkipWithError(reason.c_str());
         return;
     }
     for (auto _ : state) {

@@ -19,6 +19,7 @@
 #include "child_process.h"
 #include "cpu_time.h"
 #include "in_process_program.h"
+#include "program_preconditions.h"
 
 namespace {
 
@@ -52,12 +53,8 @@ ChildRun startTracedProgram()
 
 void benchProgramStartup(benchmark::State& state)
 {
-    if (std::getenv("DISPLAY") == nullptr) {
-        state.SkipWithError("no DISPLAY (scripts/bench provides one)");
-        return;
-    }
-    if (std::string missing = missingAssets(); !missing.empty()) {
-        state.SkipWithError(("assets missing: " + missing).c_str());
+    if (std::string reason = whyProgramCannotRun(); !reason.empty()) {
+        state.SkipWithError(reason.c_str());
         return;
     }
     // One unmeasured start, so every measured one finds the files in the page cache.
