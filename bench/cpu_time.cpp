@@ -22,3 +22,10 @@ double processCpuSeconds()
 {
     return secondsOf(CLOCK_PROCESS_CPUTIME_ID);
 }
+
+Stopwatch::Stopwatch(CpuClock clock) : cpuClock(clock), cpuStart(clock()), wallStart(secondsOf(CLOCK_MONOTONIC)) {}
+
+Elapsed Stopwatch::elapsed() const
+{
+    return {cpuClock() - cpuStart, secondsOf(CLOCK_MONOTONIC) - wallStart};
+}

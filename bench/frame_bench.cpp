@@ -2,7 +2,6 @@
 // swap) in the same process and window, and the GUI overlay's own draw.
 // Figures are wall time per frame; the process's CPU time per frame (all
 // llvmpipe threads) is kept beside them, as the work a frame takes.
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -22,40 +21,26 @@ namespace {
 
 enum class FrameKind { scene, empty, overlay };
 
-using Clock = std::chrono::steady_clock;
-
-struct FrameTime {
-    double wall = 0.0;
-    double cpu = 0.0;
-};
-
-class FrameStopwatch {
-public:
-    FrameStopwatch() : wallStart(Clock::now()), cpuStart(processCpuSeconds()) {}
-    FrameTime elapsed() const
-    {
-        return {std::chrono::duration<double>(Clock::now() - wallStart).count(), processCpuSeconds() - cpuStart};
-    }
-
-private:
-    Clock::time_point wallStart;
-    double cpuStart;
-};
+// A frame's CPU time is every thread's: llvmpipe draws on its own.
+Stopwatch frameStopwatch()
+{
+    return Stopwatch(processCpuSeconds);
+}
 
 // One frame of the kind; returns the time to count for it.
-FrameTime drawOneFrame(FrameKind kind)
+Elapsed drawOneFrame(FrameKind kind)
 {
     switch (kind) {
     case FrameKind::scene: {
-        const FrameStopwatch stopwatch;
+        const Stopwatch stopwatch = frameStopwatch();
         drawFrame();
-        const FrameTime time = stopwatch.elapsed();
+        const Elapsed time = stopwatch.elapsed();
         // The water moves as in the main loop (its cost does not depend on the step).
         environmentBox->clock += 1.0f / 60.0f;
         return time;
     }
     case FrameKind::empty: {
-        const FrameStopwatch stopwatch;
+        const Stopwatch stopwatch = frameStopwatch();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         SDL_GL_SwapBuffers();
         return stopwatch.elapsed();
@@ -67,10 +52,10 @@ FrameTime drawOneFrame(FrameKind kind)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         guiContext->resetView();
         glFinish();
-        const FrameStopwatch stopwatch;
+        const Stopwatch stopwatch = frameStopwatch();
         guiContext->draw();
         glFinish();
-        const FrameTime time = stopwatch.elapsed();
+        const Elapsed time = stopwatch.elapsed();
         SDL_GL_SwapBuffers();
         return time;
     }
@@ -96,7 +81,7 @@ void benchFrames(benchmark::State& state, FrameKind kind, int width, int height)
     wall.reserve(static_cast<std::size_t>(state.max_iterations));
     cpu.reserve(static_cast<std::size_t>(state.max_iterations));
     for (auto _ : state) {
-        const FrameTime time = drawOneFrame(kind);
+        const Elapsed time = drawOneFrame(kind);
         state.SetIterationTime(time.wall);
         wall.push_back(time.wall);
         cpu.push_back(time.cpu);

@@ -4,7 +4,6 @@
 // million-triangle sheet. Also checks that our floats are "%f"'s.
 // All three read in one thread; their figures are that thread's CPU time, so
 // other processes on a shared machine do not count, with wall time beside.
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -28,25 +27,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-struct Elapsed {
-    double cpu = 0.0;
-    double wall = 0.0;
-};
-
-class Stopwatch {
-public:
-    Stopwatch() : cpuStart(threadCpuSeconds()), wallStart(Clock::now()) {}
-    Elapsed elapsed() const
-    {
-        return {threadCpuSeconds() - cpuStart, std::chrono::duration<double>(Clock::now() - wallStart).count()};
-    }
-
-private:
-    double cpuStart;
-    Clock::time_point wallStart;
-};
 
 struct ObjInput {
     const char* name;
@@ -65,7 +45,7 @@ struct LoadResult {
 
 LoadResult loadWithMesh(const std::string& path, Elapsed& elapsed)
 {
-    const Stopwatch stopwatch;
+    const Stopwatch stopwatch(threadCpuSeconds);
     Mesh* mesh = new Mesh(path);
     elapsed = stopwatch.elapsed();
     LoadResult result{static_cast<std::size_t>(mesh->vertexCount), static_cast<std::size_t>(mesh->indexCount) / 3};
@@ -101,7 +81,7 @@ struct CornerKeyHash {
 
 LoadResult loadWithTinyObj(const std::string& path, Elapsed& elapsed)
 {
-    const Stopwatch stopwatch;
+    const Stopwatch stopwatch(threadCpuSeconds);
     tinyobj::ObjReader reader;
     tinyobj::ObjReaderConfig config;
     config.vertex_color = false;
@@ -132,7 +112,7 @@ LoadResult loadWithTinyObj(const std::string& path, Elapsed& elapsed)
 LoadResult loadWithAssimp(const std::string& path, Elapsed& elapsed)
 {
     Assimp::Importer importer;
-    const Stopwatch stopwatch;
+    const Stopwatch stopwatch(threadCpuSeconds);
     const aiScene* scene = importer.ReadFile(path, aiProcess_Triangulate | aiProcess_JoinIdenticalVertices);
     elapsed = stopwatch.elapsed();
     LoadResult result;
