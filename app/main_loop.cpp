@@ -1,11 +1,11 @@
 #include "app/main_loop.h"
 
-#include "app/app_state.h"
 #include "app/startup_trace.h"
 #include "app/timer_list.h"
 #include "input/event_pump.h"
 #include "render/environment_box.h"
 #include "render/frame.h"
+#include "state/program_state.h"
 
 void runMainLoopIteration(FrameRateSampler& sampler)
 {

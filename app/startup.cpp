@@ -7,20 +7,20 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
-#include "app/app_state.h"
 #include "app/clock.h"
 #include "app/startup_trace.h"
 #include "app/teardown.h"
 #include "app/timer_list.h"
-#include "app/video_mode.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
 #include "input/key_translation.h"
 #include "platform/font_location.h"
+#include "platform/video_mode.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
 #include "render/frame.h"
 #include "render/sun.h"
+#include "state/program_state.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <SDL.h>
 
-#include "app/app_state.h"
 #include "app/timer_list.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
+#include "state/program_state.h"
 
 void teardown()
 {

@@ -1,6 +1,6 @@
 #include "app/timer_list.h"
 
-#include "app/app_state.h"
+#include "state/program_state.h"
 
 void addTimer(unsigned milliseconds, void (*callback)(int), int userData)
 {

@@ -9,7 +9,6 @@
 
 #include "assets/obj_number_parser.h"
 
-Mesh* fishMesh = nullptr;
 
 bool MeshVertexLess::operator()(const MeshVertex& left, const MeshVertex& right) const
 {

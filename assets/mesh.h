@@ -36,4 +36,3 @@ struct MeshVertexLess {
     bool operator()(const MeshVertex& left, const MeshVertex& right) const;
 };
 
-extern Mesh* fishMesh;

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "assets/mesh.h"
+#include "state/program_state.h"
 
 void drawMesh()
 {

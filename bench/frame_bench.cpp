@@ -9,13 +9,13 @@
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
-#include "app/app_state.h"
 #include "bench_groups.h"
 #include "cpu_time.h"
 #include "in_process_program.h"
 #include "render/environment_box.h"
 #include "render/frame.h"
 #include "sample_stats.h"
+#include "state/program_state.h"
 
 namespace {
 

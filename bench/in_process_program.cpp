@@ -5,12 +5,11 @@
 
 #include <GL/gl.h>
 
-#include "app/app_state.h"
 #include "app/startup.h"
 #include "bench_paths.h"
 #include "input/event_pump.h"
-#include "input/pointer_state.h"
 #include "program_preconditions.h"
+#include "state/program_state.h"
 
 bool startProgramInProcess(std::string& reason)
 {

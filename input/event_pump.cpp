@@ -2,16 +2,12 @@
 
 #include <cstdlib>
 
-#include <GL/gl.h>
-
-#include "app/app_state.h"
-#include "app/video_mode.h"
 #include "input/input_handlers.h"
 #include "input/key_translation.h"
-#include "input/pointer_state.h"
+#include "platform/video_mode.h"
 #include "platform/window_placement.h"
-#include "render/depth_lighting.h"
-#include "render/frame.h"
+#include "render/window_views.h"
+#include "state/program_state.h"
 
 void handlePointerMotion(const SDL_MouseMotionEvent& motion)
 {
@@ -45,13 +41,7 @@ void handleResize(int width, int height)
     setVideoMode(width, height);
     if (placed)
         restoreWindowRect(placement);
-    initGLState();
-    windowHeight = height;
-    glViewport(0, 0, width, height);
-    windowWidth = width;
-    guiContext->resize(width, height);
-    guiContext->resetView();
-    drawFrame();
+    rebuildViews(width, height);
 }
 
 void pumpEvents()

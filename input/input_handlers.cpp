@@ -4,10 +4,9 @@
 
 #include <SDL.h>
 
-#include "app/app_state.h"
 #include "input/key_translation.h"
-#include "input/pointer_state.h"
 #include "render/depth_lighting.h"
+#include "state/program_state.h"
 
 void handleKeyDown(int key)
 {

@@ -1,9 +1,9 @@
 #include "render/depth_lighting.h"
+#include "state/program_state.h"
 
 #include <GL/gl.h>
 #include <orlin/orlin.h>
 
-float depth = 10.0f;
 float lightDiffuse[4] = {0.4f, 0.4f, 0.4f, 1.0f};
 float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 float ambientLight[4] = {0.6f, 0.6f, 0.6f, 1.0f};

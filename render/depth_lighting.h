@@ -3,7 +3,6 @@
 // fade out linearly to black at depth 90.
 #pragma once
 
-extern float depth;                  // 10 (surface end) to 90 (sea floor end)
 extern float lightDiffuse[4];
 extern float lightSpecular[4];
 extern float ambientLight[4];

@@ -4,13 +4,13 @@
 
 #include "assets/texture_set.h"
 #include "render/water_surface.h"
+#include "state/program_state.h"
 
 const float boxMinCorner[3] = {-100.0f, -50.0f, -100.0f};
 const float boxMaxCorner[3] = {100.0f, 50.0f, 100.0f};
 const float floorColor[4] = {0.2f, 0.2f, 0.2f, 1.0f};
 const float waterColor[4] = {0.9f, 0.9f, 1.0f, 1.0f};
 
-EnvironmentBox* environmentBox = nullptr;
 
 namespace {
 

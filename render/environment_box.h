@@ -20,7 +20,6 @@ extern const float floorColor[4];
 extern const float waterColor[4];
 constexpr float boxCellSize = 10.0f;
 
-extern EnvironmentBox* environmentBox;
 
 // The wobble terms the water is drawn with. Passed in so that a test can count
 // how often they are evaluated; the frame always uses waterWaves.

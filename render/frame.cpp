@@ -5,17 +5,14 @@
 #include <SDL.h>
 #include <orlin/orlin.h>
 
-#include "app/app_state.h"
 #include "assets/mesh.h"
 #include "assets/mesh_drawing.h"
 #include "assets/texture_set.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
+#include "state/program_state.h"
 
-float cameraDistance = -5.0f;
-float cameraPitch = 0.0f;
-float cameraYaw = 0.0f;
 
 namespace {
 

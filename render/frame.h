@@ -2,9 +2,6 @@
 // depth gauge, the GUI overlay and the buffer swap.
 #pragma once
 
-extern float cameraDistance;  // along the eye's z axis; the eye stays 5 units from the focus
-extern float cameraPitch;     // degrees about x, changed by mouse look
-extern float cameraYaw;       // degrees about y, changed by mouse look
 
 // Depth gauge, in overlay pixels from the lower-left corner.
 constexpr float gaugeScaleX = 576.0f;

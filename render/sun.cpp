@@ -4,8 +4,8 @@
 
 #include "assets/texture_set.h"
 #include "render/depth_lighting.h"
+#include "state/program_state.h"
 
-float* sunPosition = nullptr;
 const float initialSunPosition[3] = {5.0f, 60.0f, 5.0f};
 
 namespace {

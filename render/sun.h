@@ -2,7 +2,6 @@
 // billboarded to face the viewer, fading out with depth.
 #pragma once
 
-extern float* sunPosition;  // x, y, z in the world; null until start-up creates it
 extern const float initialSunPosition[3];
 
 struct SunAlphas {

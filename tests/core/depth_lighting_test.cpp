@@ -3,6 +3,7 @@
 
 #include "gl_window.h"
 #include "render/depth_lighting.h"
+#include "state/program_state.h"
 
 namespace {
 

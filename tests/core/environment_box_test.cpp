@@ -11,6 +11,7 @@
 #include "gl_window.h"
 #include "render/environment_box.h"
 #include "render/water_surface.h"
+#include "state/program_state.h"
 
 namespace {
 

@@ -7,16 +7,15 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/teardown.h"
 #include "gl_window.h"
 #include "input/event_pump.h"
 #include "input/key_translation.h"
-#include "input/pointer_state.h"
 #include "orlin_recording.h"
 #include "program_runner.h"
 #include "render/depth_lighting.h"
 #include "render/frame.h"
+#include "state/program_state.h"
 
 // Last: it brings in Xlib, whose macros clash with names in the test headers.
 #include <SDL_syswm.h>

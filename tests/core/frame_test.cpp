@@ -3,11 +3,11 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "gl_window.h"
 #include "orlin_recording.h"
 #include "render/depth_lighting.h"
 #include "render/frame.h"
+#include "state/program_state.h"
 
 namespace {
 

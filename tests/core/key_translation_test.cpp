@@ -4,11 +4,11 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "input/input_handlers.h"
 #include "input/key_translation.h"
 #include "orlin_recording.h"
 #include "render/depth_lighting.h"
+#include "state/program_state.h"
 
 namespace {
 

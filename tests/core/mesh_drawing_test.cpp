@@ -7,6 +7,7 @@
 #include "assets/mesh.h"
 #include "assets/mesh_drawing.h"
 #include "gl_window.h"
+#include "state/program_state.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/startup.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
@@ -17,6 +16,7 @@
 #include "program_runner.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
+#include "state/program_state.h"
 
 namespace {
 

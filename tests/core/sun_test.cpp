@@ -13,6 +13,7 @@
 #include "gl_window.h"
 #include "render/depth_lighting.h"
 #include "render/sun.h"
+#include "state/program_state.h"
 
 namespace {
 

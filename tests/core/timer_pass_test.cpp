@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
-#include "app/timer_list.h"
 #include "allocation_counter.h"
+#include "app/timer_list.h"
+#include "state/program_state.h"
 
 namespace {
 

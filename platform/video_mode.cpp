@@ -1,4 +1,4 @@
-#include "app/video_mode.h"
+#include "platform/video_mode.h"
 
 SDL_Surface* setVideoMode(int width, int height)
 {

@@ -1,0 +1,27 @@
+#include "state/program_state.h"
+
+#include <cmath>
+
+int windowWidth = 0;
+int windowHeight = 0;
+OrlinContext* guiContext = nullptr;
+char* fontPath = nullptr;
+
+double framesPerSecond = HUGE_VAL;
+OrlinList<TimerCallback>* timerList = nullptr;
+double lastTimerPass = 0.0;
+
+float depth = 10.0f;
+float cameraDistance = -5.0f;
+float cameraPitch = 0.0f;
+float cameraYaw = 0.0f;
+
+int mouseX = 0;
+int mouseY = 0;
+bool mouseLookActive = false;
+int lookAnchorX = 0;
+int lookAnchorY = 0;
+
+EnvironmentBox* environmentBox = nullptr;
+float* sunPosition = nullptr;
+Mesh* fishMesh = nullptr;
