@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -13,6 +14,7 @@
 #include "app/timer_list.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
+#include "input/controls_help.h"
 #include "input/key_translation.h"
 #include "platform/font_location.h"
 #include "platform/video_mode.h"
@@ -69,6 +71,8 @@ void startUp()
     fontPath = makeFontPath();
     guiContext = new OrlinContext(initialWindowWidth, initialWindowHeight, fontPath, guiPanel, guiPanelEdge,
                                   guiKeyCap, guiDivider, guiText, guiText, orlinBlack, guiTitleBar, guiShadow, false);
+    guiContext->setHelp(controlsHelpTitle, controlsHelpRows, static_cast<int>(std::size(controlsHelpRows)));
+    guiContext->keepPanelsLeftOf(static_cast<int>(gaugeLeftEdge));
     std::atexit(teardown);
 
     glViewport(0, 0, initialWindowWidth, initialWindowHeight);

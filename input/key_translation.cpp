@@ -1,29 +1,31 @@
 #include "input/key_translation.h"
 
+#include <orlin/orlin.h>
+
 int translateKeySym(int sym)
 {
     if (sym >= SDLK_KP0 && sym <= SDLK_KP9)
         return '0' + (sym - SDLK_KP0);
     if (sym >= SDLK_F1 && sym <= SDLK_F12)
-        return 256 + (sym - SDLK_F1);
+        return orlinKeyF1 + (sym - SDLK_F1);
     switch (sym) {
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return 10;
+    case SDLK_KP_ENTER: return orlinKeyReturn;
     case SDLK_KP_PERIOD: return '.';
     case SDLK_KP_DIVIDE: return '/';
     case SDLK_KP_MULTIPLY: return '*';
     case SDLK_KP_MINUS: return '-';
     case SDLK_KP_PLUS: return '+';
     case SDLK_KP_EQUALS: return '=';
-    case SDLK_UP: return 270;
-    case SDLK_DOWN: return 271;
-    case SDLK_RIGHT: return 269;
-    case SDLK_LEFT: return 268;
-    case SDLK_INSERT: return 276;
-    case SDLK_HOME: return 274;
-    case SDLK_END: return 275;
-    case SDLK_PAGEUP: return 272;
-    case SDLK_PAGEDOWN: return 273;
+    case SDLK_UP: return orlinKeyUp;
+    case SDLK_DOWN: return orlinKeyDown;
+    case SDLK_RIGHT: return orlinKeyRight;
+    case SDLK_LEFT: return orlinKeyLeft;
+    case SDLK_INSERT: return orlinKeyInsert;
+    case SDLK_HOME: return orlinKeyHome;
+    case SDLK_END: return orlinKeyEnd;
+    case SDLK_PAGEUP: return orlinKeyPageUp;
+    case SDLK_PAGEDOWN: return orlinKeyPageDown;
     default: return sym;
     }
 }
@@ -37,15 +39,15 @@ int translateModifiers(SDLMod state)
 {
     int bits = 0;
     if (state & (KMOD_LSHIFT | KMOD_RSHIFT))
-        bits |= 1;
+        bits |= orlinModShift;
     if (state & (KMOD_LCTRL | KMOD_RCTRL))
-        bits |= 2;
+        bits |= orlinModControl;
     if (state & (KMOD_LALT | KMOD_RALT))
-        bits |= 4;
+        bits |= orlinModAlt;
     if (state & (KMOD_LMETA | KMOD_RMETA))
-        bits |= 8;
+        bits |= orlinModMeta;
     if (state & KMOD_CAPS)
-        bits |= 16;
+        bits |= orlinModCaps;
     return bits;
 }
 

@@ -3,13 +3,13 @@
 
 #include <SDL.h>
 
-// GUI key code of an SDL key symbol: navigation and function keys get codes
-// from 256 on, keypad keys become the characters they type, Return and
-// keypad Enter become 10; everything else passes unchanged.
+// GUI key code (OrlinKey) of an SDL key symbol: navigation and function keys
+// get Orlin's codes, keypad keys become the characters they type, Return and
+// keypad Enter become orlinKeyReturn; everything else passes unchanged.
 int translateKeySym(int sym);
 int translateKey(const SDL_Event& event);
 
-// GUI modifier bits (1 shift, 2 control, 4 alt, 8 meta, 16 caps lock).
+// GUI modifier bits (OrlinModifier: shift, control, alt, meta, caps lock).
 int translateModifiers(SDLMod state);
 int getModifiers();
 

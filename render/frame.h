@@ -12,6 +12,8 @@ constexpr float gaugeArrowX = -6.0f;  // relative to the scale's origin
 constexpr float gaugeArrowWidth = 54.0f;
 constexpr float gaugeArrowHeight = 10.0f;
 constexpr float gaugeArrowTravel = 234.0f;
+// The gauge's leftmost pixel column (the arrow reaches past the scale).
+constexpr float gaugeLeftEdge = gaugeScaleX + gaugeArrowX;
 
 // Arrow's lower edge relative to the scale's origin at a depth (not clamped).
 float gaugeArrowOffset(float atDepth);

@@ -13,6 +13,7 @@ struct OrlinContext::Impl {
     int id = 0;  // how timer callbacks find this context
     int width = 0;
     int height = 0;
+    int keepPanelsLeftOf = 0;  // 0: the window's right edge
     Theme theme;
     FontAtlas atlas;
     QuadBatch batch;  // rebuilt every frame, storage kept

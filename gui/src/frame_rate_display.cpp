@@ -19,16 +19,6 @@ int labelColumnWidth(const FontAtlas& atlas)
     return std::max(textWidth(atlas, frameTimeLabel), textWidth(atlas, framesPerSecondLabel));
 }
 
-int titleHeight(const FontAtlas& atlas)
-{
-    return atlas.lineHeight + rowGap;
-}
-
-int rowHeight(const FontAtlas& atlas)
-{
-    return atlas.lineHeight + rowGap;
-}
-
 }  // namespace
 
 void noteFrame(FrameRateDisplay& display, OverlayClock::time_point now)
@@ -70,16 +60,16 @@ struct FrameRateLayout {
     int valueColumn = 0;
 };
 
-FrameRateLayout frameRateLayout(const FontAtlas& atlas)
+FrameRateLayout frameRateLayout(const FontAtlas& atlas, int maxWidth)
 {
     FrameRateLayout layout;
     layout.labelColumn = labelColumnWidth(atlas);
     layout.valueColumn = textWidth(atlas, widestValue);
-    fitColumns(layout.labelColumn, layout.valueColumn);
+    fitColumns(layout.labelColumn, layout.valueColumn, maxWidth);
     PanelBox& box = layout.box;
     box.width = 2 * panelPadding + layout.labelColumn + columnGap + layout.valueColumn;
-    box.width = std::max(box.width, std::min(maxPanelWidth, 2 * panelPadding + textWidth(atlas, frameRateTitle)));
-    box.height = titleHeight(atlas) + panelPadding / 2 + 2 * rowHeight(atlas) + panelPadding / 2;
+    box.width = std::max(box.width, std::min(maxWidth, 2 * panelPadding + textWidth(atlas, frameRateTitle)));
+    box.height = titledPanelHeight(atlas, 2);
     box.x = windowMargin;
     box.y = windowMargin;
     return layout;
@@ -87,17 +77,12 @@ FrameRateLayout frameRateLayout(const FontAtlas& atlas)
 
 }  // namespace
 
-PanelBox frameRatePanelBox(const FontAtlas& atlas)
+void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display,
+                       int maxWidth)
 {
-    return frameRateLayout(atlas).box;
-}
-
-void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display)
-{
-    const FrameRateLayout layout = frameRateLayout(atlas);
+    const FrameRateLayout layout = frameRateLayout(atlas, maxWidth);
     const PanelBox& box = layout.box;
-    const int title = titleHeight(atlas);
-    addPanel(batch, theme, box, title, 1.0f);
+    int baseline = addTitledPanel(batch, atlas, theme, box, frameRateTitle, 1.0f);
 
     char frameTime[32] = "--";
     char perSecond[32] = "--";
@@ -106,23 +91,17 @@ void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& th
         std::snprintf(perSecond, sizeof perSecond, "%.1f", std::min(display.framesPerSecond, 99999.9));
     }
 
-    const int top = box.y + box.height;
     const int textLeft = box.x + panelPadding;
     const int textRight = box.x + box.width - panelPadding;
-    addText(batch, atlas, frameRateTitle, textLeft, top - rowGap / 2 - atlas.ascent, theme.textStrong, theme.ink,
-            textRight);
-
     const int labelRight = textLeft + layout.labelColumn;
     const int valueLeft = labelRight + columnGap;
     const struct {
         const char* label;
         const char* value;
     } rows[] = {{frameTimeLabel, frameTime}, {framesPerSecondLabel, perSecond}};
-    int rowTop = top - title - panelPadding / 2;
     for (const auto& row : rows) {
-        const int baseline = rowTop - rowGap / 2 - atlas.ascent;
         addText(batch, atlas, row.label, textLeft, baseline, theme.text, theme.ink, labelRight);
         addText(batch, atlas, row.value, valueLeft, baseline, theme.textStrong, theme.ink, textRight);
-        rowTop -= rowHeight(atlas);
+        baseline -= panelRowHeight(atlas);
     }
 }

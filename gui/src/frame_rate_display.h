@@ -36,6 +36,6 @@ void toggleFrameRate(FrameRateDisplay& display);
 // keeps the old ones when no frame was drawn in between.
 void takeFrameRateReading(FrameRateDisplay& display);
 
-PanelBox frameRatePanelBox(const FontAtlas& atlas);
-
-void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display);
+// Adds the panel in the window's bottom-left corner, at most maxWidth wide.
+void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display,
+                       int maxWidth);

@@ -1,13 +1,23 @@
-// The help panel: the program's controls, shown at start in the top-left
+// The help panel: the host's controls, shown at start in the top-left
 // corner, fading away by itself after a few seconds; F1 shows and hides it.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "font_atlas.h"
 #include "panel.h"
 #include "quad_batch.h"
 #include "theme.h"
 
+struct HelpRowText {
+    std::string keys;
+    std::string action;
+};
+
 struct HelpPanel {
+    std::string title;              // as the host gave it
+    std::vector<HelpRowText> rows;  // empty: the panel draws nothing
     bool shown = true;
     bool fadesBySelf = true;  // the start-up showing fades; one asked for with F1 stays
     int fadeStep = 0;         // steps of the fade taken so far
@@ -28,8 +38,7 @@ void toggleHelp(HelpPanel& help);
 // hidden after the last step. Does nothing once F1 has been used.
 bool advanceHelpFade(HelpPanel& help);
 
-// Where the panel goes in a window of the given height: its top-left corner
-// in the window's top-left corner, whatever the window's size.
-PanelBox helpPanelBox(const FontAtlas& atlas, int windowHeight);
-
-void addHelpPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, int windowHeight, float opacity);
+// Adds the panel with its top-left corner in the window's top-left corner,
+// at most maxWidth wide.
+void addHelpPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const HelpPanel& help,
+                  int windowHeight, int maxWidth);

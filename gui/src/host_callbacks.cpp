@@ -2,6 +2,12 @@
 
 namespace {
 
+struct HostCallbacks {
+    OrlinAddTimerFn addTimer = nullptr;
+    OrlinNotifyFn notify = nullptr;
+    OrlinModifiersFn modifiers = nullptr;
+};
+
 HostCallbacks callbacks;
 
 }  // namespace
@@ -11,11 +17,6 @@ void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn 
     callbacks.addTimer = addTimer;
     callbacks.notify = notify;
     callbacks.modifiers = modifiers;
-}
-
-const HostCallbacks& hostCallbacks()
-{
-    return callbacks;
 }
 
 bool requestTimer(unsigned milliseconds, void (*fn)(int), int arg)

@@ -1,15 +1,7 @@
-// The three callbacks the host hands to orlinInit, kept for the contexts.
+// The callbacks the host hands to orlinInit, as the contexts use them.
 #pragma once
 
 #include <orlin/orlin.h>
-
-struct HostCallbacks {
-    OrlinAddTimerFn addTimer = nullptr;
-    OrlinNotifyFn notify = nullptr;
-    OrlinModifiersFn modifiers = nullptr;
-};
-
-const HostCallbacks& hostCallbacks();
 
 // Asks the host for a timer; false when the host gave no add-timer callback.
 bool requestTimer(unsigned milliseconds, void (*fn)(int), int arg);

@@ -62,6 +62,20 @@ OrlinContext::~OrlinContext()
     delete impl;
 }
 
+void OrlinContext::setHelp(const char* title, const OrlinHelpRow* rows, int rowCount)
+{
+    HelpPanel& help = impl->help;
+    help.title = title != nullptr ? title : "";
+    help.rows.clear();
+    for (int i = 0; rows != nullptr && i < rowCount; ++i)
+        help.rows.push_back({rows[i].keys != nullptr ? rows[i].keys : "", rows[i].action != nullptr ? rows[i].action : ""});
+}
+
+void OrlinContext::keepPanelsLeftOf(int x)
+{
+    impl->keepPanelsLeftOf = x;
+}
+
 void OrlinContext::resize(int width, int height)
 {
     impl->width = width;
@@ -82,11 +96,12 @@ void OrlinContext::draw()
     Impl& context = *impl;
     noteFrame(context.frameRate, OverlayClock::now());
 
+    const int panelWidth = maxPanelWidth(context.keepPanelsLeftOf > 0 ? context.keepPanelsLeftOf : context.width);
     beginBatch(context.batch, context.atlas);
     if (context.help.shown)
-        addHelpPanel(context.batch, context.atlas, context.theme, context.height, helpOpacity(context.help));
+        addHelpPanel(context.batch, context.atlas, context.theme, context.help, context.height, panelWidth);
     if (context.frameRate.shown)
-        addFrameRatePanel(context.batch, context.atlas, context.theme, context.frameRate);
+        addFrameRatePanel(context.batch, context.atlas, context.theme, context.frameRate, panelWidth);
     renderOverlay(context.batch, context.atlas, context.width, context.height);
 }
 

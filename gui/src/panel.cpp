@@ -1,5 +1,8 @@
 #include "panel.h"
 
+#include "overlay_layout.h"
+#include "text_renderer.h"
+
 void addOutline(QuadBatch& batch, const PanelBox& box, int thickness, const Colour& colour)
 {
     const float x0 = static_cast<float>(box.x);
@@ -38,4 +41,26 @@ void addPanel(QuadBatch& batch, const Theme& theme, const PanelBox& box, int tit
         const PanelBox around{box.x - 2, box.y - 2, box.width + 4, box.height + 4};
         addOutline(batch, around, 1, faded(theme.text, opacity));
     }
+}
+
+int panelRowHeight(const FontAtlas& atlas)
+{
+    return atlas.lineHeight + rowGap;
+}
+
+int titledPanelHeight(const FontAtlas& atlas, int rows)
+{
+    return panelRowHeight(atlas) + panelPadding / 2 + rows * panelRowHeight(atlas) + panelPadding / 2;
+}
+
+int addTitledPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const PanelBox& box,
+                   const char* title, float opacity)
+{
+    const int titleHeight = panelRowHeight(atlas);
+    addPanel(batch, theme, box, titleHeight, opacity);
+    const int top = box.y + box.height;
+    // Text sits in the middle of its row: half the gap above, half below.
+    addText(batch, atlas, title, box.x + panelPadding, top - rowGap / 2 - atlas.ascent, faded(theme.textStrong, opacity),
+            faded(theme.ink, opacity), box.x + box.width - panelPadding);
+    return top - titleHeight - panelPadding / 2 - rowGap / 2 - atlas.ascent;
 }

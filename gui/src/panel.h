@@ -1,6 +1,7 @@
 // A panel: drop shadow, translucent fill, an optional title strip and a border.
 #pragma once
 
+#include "font_atlas.h"
 #include "quad_batch.h"
 #include "theme.h"
 
@@ -23,3 +24,15 @@ void addPanel(QuadBatch& batch, const Theme& theme, const PanelBox& box, int tit
 
 // A rectangle's outline, `thickness` pixels wide, inside the box.
 void addOutline(QuadBatch& batch, const PanelBox& box, int thickness, const Colour& colour);
+
+// A title and the rows under it take one line of text each, with half a row
+// gap above and below the text.
+int panelRowHeight(const FontAtlas& atlas);
+
+// Height of a titled panel holding `rows` rows of text.
+int titledPanelHeight(const FontAtlas& atlas, int rows);
+
+// Adds the panel with its title strip and title text. Returns the baseline of
+// the first row; each further row's is panelRowHeight lower.
+int addTitledPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const PanelBox& box,
+                   const char* title, float opacity);

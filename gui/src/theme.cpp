@@ -7,17 +7,15 @@ const float orlinBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 
 namespace {
 
-const Colour fallbackColours[9] = {
-    {0.1f, 0.3f, 0.6f, 1.0f}, {0.2f, 0.4f, 0.4f, 1.0f}, {0.3f, 0.3f, 0.15f, 1.0f},
-    {0.3f, 0.4f, 0.5f, 1.0f}, {0.8f, 0.8f, 0.8f, 1.0f}, {0.8f, 0.8f, 0.8f, 1.0f},
-    {0.0f, 0.0f, 0.0f, 1.0f}, {0.2f, 0.5f, 0.7f, 1.0f}, {0.2f, 0.2f, 0.2f, 1.0f},
-};
+// What a colour the host left null is drawn in: nothing is read through a
+// null pointer, and the part stays visible.
+const Colour fallbackColour = {0.5f, 0.5f, 0.5f, 1.0f};
 
 Colour pick(const float* const colours[9], int index)
 {
     const float* given = colours != nullptr ? colours[index] : nullptr;
     if (given == nullptr)
-        return fallbackColours[index];
+        return fallbackColour;
     return {given[0], given[1], given[2], given[3]};
 }
 

@@ -19,7 +19,7 @@ struct Theme {
 };
 
 // Builds the theme from the constructor's colours, in their order. A null
-// colour falls back to a built-in one rather than being read.
+// colour falls back to a middle grey rather than being read.
 Theme makeTheme(const float* const colours[9], bool debugOutline);
 
 // `colour` with its alpha multiplied by `opacity`.

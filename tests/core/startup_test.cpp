@@ -57,9 +57,16 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     EXPECT_EQ(viewport[3], 480);
 
     // The GUI is initialised, built, sized and shown one frame before any asset.
-    std::vector<OrlinCall> expected = {{"orlinInit", {}}, {"construct", {640, 480}}, {"resize", {640, 480}},
-                                       {"resetView", {}}, {"resetView", {}},         {"draw", {}}};
+    // The help rows and the gauge's column go to the GUI as soon as it exists.
+    std::vector<OrlinCall> expected = {{"orlinInit", {}},         {"construct", {640, 480}},
+                                       {"setHelp", {5}},          {"keepPanelsLeftOf", {570}},
+                                       {"resize", {640, 480}},    {"resetView", {}},
+                                       {"resetView", {}},         {"draw", {}}};
     EXPECT_EQ(orlinCalls(), expected);
+    EXPECT_EQ(orlinConstructorArgs().helpTitle, "Controls");
+    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 5u);
+    EXPECT_EQ(orlinConstructorArgs().helpRows[0].first, "Up / Down arrows");
+    EXPECT_EQ(orlinConstructorArgs().helpRows[2].first, "Ctrl+Q");
     EXPECT_NE(orlinInitArgs().addTimer, nullptr);
     EXPECT_NE(orlinInitArgs().notify, nullptr);
     ASSERT_NE(orlinInitArgs().modifiers, nullptr);

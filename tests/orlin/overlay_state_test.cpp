@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -11,6 +12,7 @@
 #include <orlin/orlin.h>
 
 #include "gl_window.h"
+#include "input/controls_help.h"
 #include "platform/font_location.h"
 
 namespace {
@@ -167,6 +169,8 @@ protected:
         auto context = std::make_unique<OrlinContext>(windowWidth, windowHeight, font, panelColour, panelEdgeColour,
                                                       keyCapColour, dividerColour, textColour, textStrongColour,
                                                       inkColour, titleBarColour, shadowColour, false);
+        context->setHelp(controlsHelpTitle, controlsHelpRows, static_cast<int>(std::size(controlsHelpRows)));
+        context->keepPanelsLeftOf(gauge.x0);
         context->resize(windowWidth, windowHeight);
         return context;
     }
@@ -206,6 +210,26 @@ TEST_F(OverlayTest, HelpTextIsDrawnInTheTopLeftPanelAndNothingOverTheGauge)
     pressKey(*context, orlinKeyF2);
     const Frame withFrameRate = drawOverlay(*context);
     EXPECT_EQ(withFrameRate.countDrawn(gauge), 0) << "the frame rate covers the gauge";
+}
+
+// The panel shows what the host gives it, and however long a row, it stops
+// a margin short of the column the host keeps for itself.
+TEST_F(OverlayTest, HelpPanelShowsTheHostsRowsAndStaysLeftOfItsLimit)
+{
+    auto context = makeContext();
+    context->setHelp("Help", nullptr, 0);
+    EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "an empty help panel was drawn";
+
+    const std::string longAction(300, 'W');
+    const OrlinHelpRow rows[] = {{"F9", "short"}, {"Some very long key name", longAction.c_str()}};
+    context->setHelp("Help", rows, 2);
+    context->keepPanelsLeftOf(300);
+    const Frame frame = drawOverlay(*context);
+    EXPECT_GT(frame.countColour(topLeft, text), 50);
+    EXPECT_EQ(frame.countDrawnOutside(Region{0, 0, 300 - 12 + 4, windowHeight}), 0)
+        << "the panel (with its 4-pixel shadow) reaches past its limit";
+    EXPECT_GT(frame.countDrawn(Region{300 - 12 - 20, windowHeight / 2, 300 - 12, windowHeight}), 0)
+        << "the long row did not use the width it was allowed";
 }
 
 TEST_F(OverlayTest, HelpPanelFollowsTheWindowsTopEdgeAfterAResize)

@@ -18,9 +18,13 @@ using OrlinNotifyFn = void (*)(int);
 // Returns the host's current modifier bits: 1 shift, 2 control, 4 alt, 8 meta, 16 caps lock.
 using OrlinModifiersFn = int (*)();
 
-// GUI key codes for the keys that have no character of their own.
+// GUI key codes. Keys that type a character are that character (Return is
+// orlinKeyReturn); the others have codes from 256 on.
 enum OrlinKey {
-    orlinKeyF1 = 256, orlinKeyF2 = 257, orlinKeyF12 = 267,
+    orlinKeyReturn = 10,
+    orlinKeyF1 = 256, orlinKeyF2 = 257, orlinKeyF3 = 258, orlinKeyF4 = 259, orlinKeyF5 = 260,
+    orlinKeyF6 = 261, orlinKeyF7 = 262, orlinKeyF8 = 263, orlinKeyF9 = 264, orlinKeyF10 = 265,
+    orlinKeyF11 = 266, orlinKeyF12 = 267,
     orlinKeyLeft = 268, orlinKeyRight = 269, orlinKeyUp = 270, orlinKeyDown = 271,
     orlinKeyPageUp = 272, orlinKeyPageDown = 273, orlinKeyHome = 274,
     orlinKeyEnd = 275, orlinKeyInsert = 276,
@@ -29,6 +33,12 @@ enum OrlinKey {
 // Modifier bits as the host's modifier callback reports them.
 enum OrlinModifier {
     orlinModShift = 1, orlinModControl = 2, orlinModAlt = 4, orlinModMeta = 8, orlinModCaps = 16,
+};
+
+// One row of the help panel: the keys, and what they do.
+struct OrlinHelpRow {
+    const char* keys;
+    const char* action;
 };
 
 ORLIN_API void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn modifiers);
@@ -53,12 +63,12 @@ public:
     // without text. The last argument outlines every panel in the text
     // colour, for debugging.
     //
-    // A help panel with the program's controls shows at start in the top-left
-    // corner and fades away by itself after a few seconds (through the host's
-    // add-timer callback; without one it stays). F1 shows and hides it, F2
-    // shows and hides the frame time and frame rate in the bottom-left corner;
-    // with control, alt or meta held they do nothing. Panels stay left of
-    // x = 560. Every other key and the mouse are left to the host.
+    // A help panel with the rows the host gives through setHelp shows at
+    // start in the top-left corner and fades away by itself after a few
+    // seconds (through the host's add-timer callback; without one it stays).
+    // F1 shows and hides it, F2 shows and hides the frame time and frame rate
+    // in the bottom-left corner; with control, alt or meta held they do
+    // nothing. Every other key and the mouse are left to the host.
     OrlinContext(int width, int height, const char* fontPath,
                  const float* panel, const float* panelEdge, const float* keyCap,
                  const float* divider, const float* text, const float* textStrong,
@@ -66,6 +76,13 @@ public:
     ~OrlinContext();
     OrlinContext(const OrlinContext&) = delete;
     OrlinContext& operator=(const OrlinContext&) = delete;
+
+    // The help panel's title and rows, copied; until then the panel is empty
+    // and draws nothing.
+    void setHelp(const char* title, const OrlinHelpRow* rows, int rowCount);
+    // Panels, with a window margin to spare, stay left of x, so the host can
+    // draw beside them; without a call they may take the window's width.
+    void keepPanelsLeftOf(int x);
 
     void resize(int width, int height);
     // Orthographic projection 0..width by 0..height, origin lower-left,

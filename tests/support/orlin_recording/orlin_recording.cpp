@@ -77,6 +77,21 @@ OrlinContext::~OrlinContext()
     delete impl;
 }
 
+void OrlinContext::setHelp(const char* title, const OrlinHelpRow* rows, int rowCount)
+{
+    OrlinConstructorArgs& args = orlinConstructorArgs();
+    args.helpTitle = title != nullptr ? title : "";
+    args.helpRows.clear();
+    for (int i = 0; i < rowCount; ++i)
+        args.helpRows.push_back({rows[i].keys, rows[i].action});
+    orlinCalls().push_back({"setHelp", {rowCount}});
+}
+
+void OrlinContext::keepPanelsLeftOf(int x)
+{
+    orlinCalls().push_back({"keepPanelsLeftOf", {x}});
+}
+
 void OrlinContext::resize(int width, int height)
 {
     impl->width = width;

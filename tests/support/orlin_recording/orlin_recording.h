@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <orlin/orlin.h>
@@ -37,13 +38,15 @@ struct OrlinInitArgs {
 };
 OrlinInitArgs& orlinInitArgs();
 
-// What the last constructed context was given.
+// What the last constructed context was given, help rows included.
 struct OrlinConstructorArgs {
     int width = 0;
     int height = 0;
     std::string fontPath;
     float colors[9][4] = {};
     bool debugOutline = false;
+    std::string helpTitle;                                      // as setHelp last gave them
+    std::vector<std::pair<std::string, std::string>> helpRows;  // keys, action
     int constructed = 0;
     int destroyed = 0;
 };
