@@ -11,7 +11,6 @@ const float boxMaxCorner[3] = {100.0f, 50.0f, 100.0f};
 const float floorColor[4] = {0.2f, 0.2f, 0.2f, 1.0f};
 const float waterColor[4] = {0.9f, 0.9f, 1.0f, 1.0f};
 
-
 namespace {
 
 void floorVertex(float x, float y, float z)
@@ -50,7 +49,7 @@ EnvironmentBox::EnvironmentBox()
     glEndList();
 }
 
-void drawWaterSurface(const EnvironmentBox& box, const WaterWaves& waves)
+void drawWaterSurface(const EnvironmentBox& box)
 {
     const float c = box.clock;
     const float y = box.maxCorner[1];
@@ -62,16 +61,16 @@ void drawWaterSurface(const EnvironmentBox& box, const WaterWaves& waves)
     // One cosine per column edge and one sine per row edge: each edge's value
     // is carried over to the next cell. The box is eight wave periods deep,
     // so the sine at the far z edge also serves as the first cell's near edge.
-    float cosLeft = waves.cosine(box.minCorner[0], c);
-    float sinNear = waves.sine(box.maxCorner[2], c);
+    float cosLeft = waterWaveCos(box.minCorner[0], c);
+    float sinNear = waterWaveSin(box.maxCorner[2], c);
     for (float x = box.minCorner[0]; x < box.maxCorner[0]; x += boxCellSize) {
         const float xRight = x + boxCellSize;
-        const float cosRight = waves.cosine(xRight, c);
+        const float cosRight = waterWaveCos(xRight, c);
         const float sLeft = waterS(x, cosLeft, c);
         const float sRight = waterS(xRight, cosRight, c);
         for (float z = box.minCorner[2]; z < box.maxCorner[2]; z += boxCellSize) {
             const float zFar = z + boxCellSize;
-            const float sinFar = waves.sine(zFar, c);
+            const float sinFar = waterWaveSin(zFar, c);
             const float tNear = waterT(z, sinNear);
             const float tFar = waterT(zFar, sinFar);
             // Counter-clockwise seen from below: visible from beneath only.

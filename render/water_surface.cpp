@@ -34,8 +34,3 @@ float waterT(float z, float waveSin)
     double sum = static_cast<double>(z) + static_cast<double>(waveSin);
     return static_cast<float>(sum * surfaceTexScale);
 }
-
-WaterTexCoord waterTexCoord(float x, float z, float clock)
-{
-    return {waterS(x, waterWaveCos(x, clock), clock), waterT(z, waterWaveSin(z, clock))};
-}

@@ -13,9 +13,3 @@ float waterWaveSin(float z, float clock);
 // s and t of a water vertex from its coordinate and wobble term.
 float waterS(float x, float waveCos, float clock);
 float waterT(float z, float waveSin);
-
-struct WaterTexCoord {
-    float s;
-    float t;
-};
-WaterTexCoord waterTexCoord(float x, float z, float clock);
