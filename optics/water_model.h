@@ -1,0 +1,42 @@
+// How sea water filters daylight: the Case-1 model of Morel and Maritorena
+// (2001), in which the diffuse attenuation of downwelling light is
+//   Kd(lambda) = Kw(lambda) + chi(lambda) * Chl^e(lambda)
+// for a chlorophyll concentration Chl in mg/m^3, and the light that reaches
+// depth d (metres) is daylight times exp(-Kd * d).
+#pragma once
+
+#include "optics/colorimetry.h"
+
+struct WaterType {
+    const char* name;
+    double chlorophyll;  // mg/m^3
+};
+
+constexpr int waterTypeCount = 3;
+inline constexpr WaterType waterTypes[waterTypeCount] = {
+    {"Clear ocean", 0.03},
+    {"Open ocean", 0.3},
+    {"Green coastal water", 3.0},
+};
+
+// Kd in 1/m at a wavelength of the spectral grid (380..780 nm).
+double diffuseAttenuation(double wavelength, double chlorophyll);
+
+// Daylight as it reaches depthMetres.
+Spectrum lightAtDepth(double chlorophyll, double depthMetres);
+
+// What a channel of the scene keeps at a depth, relative to the surface.
+struct ChannelFactors {
+    float red;
+    float green;
+    float blue;
+};
+
+// The light at depthMetres in linear sRGB, brought into the gamut, each
+// channel divided by the surface's: (1, 1, 1) at the surface, each factor
+// within 0..1. Computed from the spectra: for start-up and tables, not frames.
+ChannelFactors computeWaterFactors(double chlorophyll, double depthMetres);
+
+// The same, read from a table of the water type built on first use
+// (0..100 m in quarter metres, linear in between): cheap enough for a frame.
+ChannelFactors waterFactors(int waterType, double depthMetres);

@@ -1,0 +1,104 @@
+#include <algorithm>
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "optics/colorimetry.h"
+#include "optics/water_model.h"
+
+namespace {
+
+TEST(Colorimetry, DaylightThroughTheObserverIsTheD65WhitePoint)
+{
+    const Xyz white = tristimulus(daylightSpectrum());
+    const double sum = white.x + white.y + white.z;
+    EXPECT_NEAR(white.x / sum, 0.3127, 1e-4);
+    EXPECT_NEAR(white.y / sum, 0.3290, 1e-4);
+    EXPECT_DOUBLE_EQ(white.y, 1.0);
+}
+
+struct PublishedPatch {
+    int patch;
+    int r, g, b;
+};
+
+TEST(Colorimetry, ColorCheckerPatchesInDaylightComeOutNearTheirPublishedSrgb)
+{
+    const PublishedPatch patches[] = {{14, 175, 54, 60}, {12, 56, 61, 150}, {18, 243, 243, 242}};
+    for (const PublishedPatch& p : patches) {
+        const LinearRgb c = intoGamut(linearSrgb(tristimulus(daylightSpectrum(), patchReflectance(p.patch))));
+        EXPECT_NEAR(srgbByte(c.r), p.r, 12) << "patch " << p.patch;
+        EXPECT_NEAR(srgbByte(c.g), p.g, 12) << "patch " << p.patch;
+        EXPECT_NEAR(srgbByte(c.b), p.b, 12) << "patch " << p.patch;
+    }
+}
+
+TEST(Colorimetry, IntoGamutKeepsLuminanceAndDesaturatesOnlyAsFarAsNeeded)
+{
+    const LinearRgb cases[] = {{-0.05, 0.3, 0.6}, {-0.3, 0.1, 0.9}, {0.2, 1.2, 0.1}, {0.3, 0.4, 0.5}};
+    for (const LinearRgb& c : cases) {
+        const LinearRgb m = intoGamut(c);
+        EXPECT_NEAR(luminance(m), luminance(c), 1e-12);
+        for (double channel : {m.r, m.g, m.b}) {
+            EXPECT_GE(channel, 0.0);
+            EXPECT_LE(channel, 1.0);
+        }
+        const bool inside = c.r >= 0 && c.g >= 0 && c.b >= 0 && c.r <= 1 && c.g <= 1 && c.b <= 1;
+        // Inside, nothing changes; outside, one channel lands exactly on the edge.
+        if (inside) {
+            EXPECT_EQ(m.r, c.r);
+            EXPECT_EQ(m.b, c.b);
+        } else {
+            EXPECT_TRUE(std::min({m.r, m.g, m.b}) == 0.0 || std::max({m.r, m.g, m.b}) == 1.0);
+        }
+        // The order of the channels, and so the hue family, is kept.
+        EXPECT_EQ(c.r < c.g, m.r < m.g);
+        EXPECT_EQ(c.g < c.b, m.g < m.b);
+    }
+}
+
+TEST(WaterModel, AttenuationFollowsTheCaseOneTable)
+{
+    EXPECT_NEAR(diffuseAttenuation(490.0, 0.03), 0.0166 + 0.07242 * std::pow(0.03, 0.68955), 1e-12);
+    // Past the table's 700 nm, water's own absorption.
+    EXPECT_NEAR(diffuseAttenuation(725.0, 3.0), 1.59, 0.2);
+    EXPECT_GT(diffuseAttenuation(780.0, 0.03), diffuseAttenuation(700.0, 0.03));
+}
+
+TEST(WaterModel, FactorsOrderAndStayWithinRangeInEveryWater)
+{
+    const ChannelFactors at20 = computeWaterFactors(waterTypes[0].chlorophyll, 20.0);
+    EXPECT_GT(at20.blue, at20.green);
+    EXPECT_GT(at20.green, at20.red);
+
+    for (int type = 0; type < waterTypeCount; ++type) {
+        const ChannelFactors surface = waterFactors(type, 0.0);
+        EXPECT_FLOAT_EQ(surface.red, 1.0f);
+        EXPECT_FLOAT_EQ(surface.blue, 1.0f);
+        for (double depth = 0.0; depth <= 90.0; depth += 0.5) {
+            const ChannelFactors f = waterFactors(type, depth);
+            for (float channel : {f.red, f.green, f.blue}) {
+                ASSERT_GE(channel, 0.0f) << waterTypes[type].name << " at " << depth;
+                ASSERT_LE(channel, 1.0f) << waterTypes[type].name << " at " << depth;
+            }
+            // The table the frames read agrees with the spectra.
+            const ChannelFactors exact = computeWaterFactors(waterTypes[type].chlorophyll, depth);
+            ASSERT_NEAR(f.green, exact.green, 2e-3) << waterTypes[type].name << " at " << depth;
+            ASSERT_NEAR(f.blue, exact.blue, 2e-3) << waterTypes[type].name << " at " << depth;
+        }
+    }
+    // Coastal water lets less of every wavelength through. Green, blue and the
+    // luminance follow; red need not: it is a difference of tristimulus
+    // values, and clear water's strong blue pushes its red out of the gamut
+    // (to 0) a few metres before the greener coastal light loses its own.
+    for (double depth = 1.0; depth <= 90.0; depth += 1.0) {
+        const ChannelFactors clear = waterFactors(0, depth);
+        const ChannelFactors coastal = waterFactors(2, depth);
+        auto light = [](const ChannelFactors& f) { return 0.2126 * f.red + 0.7152 * f.green + 0.0722 * f.blue; };
+        EXPECT_LT(light(coastal), light(clear)) << depth;
+        EXPECT_LT(coastal.green, clear.green) << depth;
+        EXPECT_LT(coastal.blue, clear.blue) << depth;
+    }
+}
+
+}  // namespace
