@@ -11,4 +11,6 @@ inline constexpr OrlinHelpRow controlsHelpRows[] = {
     {"Ctrl+Q", "quit"},
     {"F1", "show or hide this help"},
     {"F2", "show or hide the frame rate"},
+    {"F3", "next water: simple rule, clear, open, coastal"},
+    {"F4", "show or hide the colour chart"},
 };

@@ -8,6 +8,23 @@
 #include "render/depth_lighting.h"
 #include "state/program_state.h"
 
+namespace {
+
+// Function keys held down: key repeat must not toggle on and off.
+bool f3Held = false;
+bool f4Held = false;
+
+// The program's function keys act when pressed without control, alt or meta,
+// as the GUI's own do, and once per press however long they are held.
+bool firstPlainPress(bool& held, int modifiers)
+{
+    const bool first = !held;
+    held = true;
+    return first && (modifiers & (orlinModControl | orlinModAlt | orlinModMeta)) == 0;
+}
+
+}  // namespace
+
 void handleKeyDown(int key)
 {
     const int modifiers = getModifiers();
@@ -29,6 +46,12 @@ void handleKeyDown(int key)
         depth = depth + 1.0f;
         if (depth > maxDepth)
             depth = maxDepth;
+    } else if (key == orlinKeyF3) {
+        if (firstPlainPress(f3Held, modifiers))
+            colourModel = (colourModel + 1) % colourModelCount();
+    } else if (key == orlinKeyF4) {
+        if (firstPlainPress(f4Held, modifiers))
+            colourChartShown = !colourChartShown;
     }
 }
 
@@ -36,6 +59,10 @@ void handleKeyUp(int key)
 {
     if (isModifierKey(key))
         return;
+    if (key == orlinKeyF3)
+        f3Held = false;
+    else if (key == orlinKeyF4)
+        f4Held = false;
     guiContext->keyUp(key, mouseX, mouseY, 0, 0);
 }
 

@@ -1,8 +1,10 @@
 #include "render/depth_lighting.h"
-#include "state/program_state.h"
 
 #include <GL/gl.h>
 #include <orlin/orlin.h>
+
+#include "optics/water_model.h"
+#include "state/program_state.h"
 
 float lightDiffuse[4] = {0.4f, 0.4f, 0.4f, 1.0f};
 float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
@@ -31,9 +33,33 @@ DepthFactors depthFactors(float atDepth)
     return {red, greenBlue, greenBlue};
 }
 
+int colourModelCount()
+{
+    return 1 + waterTypeCount;
+}
+
+const char* colourModelName(int model)
+{
+    if (model <= 0 || model >= colourModelCount())
+        return "Simple rule";
+    return waterTypes[model - 1].name;
+}
+
+DepthFactors modelDepthFactors(int model, float atDepth)
+{
+    if (model <= 0 || model >= colourModelCount())
+        return depthFactors(atDepth);
+    const ChannelFactors f = waterFactors(model - 1, atDepth);
+    return {f.red, f.green, f.blue};
+}
+
 void depthClearColor(float atDepth, float rgba[4])
 {
-    DepthFactors f = depthFactors(atDepth);
+    clearColorOf(depthFactors(atDepth), rgba);
+}
+
+void clearColorOf(const DepthFactors& f, float rgba[4])
+{
     rgba[0] = static_cast<float>(0.2 * f.red);
     rgba[1] = static_cast<float>(0.5 * f.green);
     rgba[2] = static_cast<float>(0.6 * f.blue);
@@ -67,9 +93,9 @@ void initGLState()
 
 void applyDepthLighting()
 {
-    DepthFactors f = depthFactors(depth);
+    const DepthFactors f = modelDepthFactors(colourModel, depth);
     float clear[4];
-    depthClearColor(depth, clear);
+    clearColorOf(f, clear);
     glClearColor(clear[0], clear[1], clear[2], clear[3]);
     // Fog the colour of the background, so distant things dissolve into it.
     glFogfv(GL_FOG_COLOR, clear);

@@ -8,6 +8,7 @@
 #include "assets/mesh.h"
 #include "assets/mesh_drawing.h"
 #include "assets/texture_set.h"
+#include "render/colour_overlay.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
@@ -120,6 +121,7 @@ void drawFrame()
     drawDepthGauge();
     glDisable(GL_TEXTURE_2D);
 
+    syncColourOverlay();
     guiContext->draw();
     SDL_GL_SwapBuffers();
 }

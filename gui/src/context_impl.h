@@ -3,6 +3,9 @@
 
 #include <orlin/orlin.h>
 
+#include <string>
+
+#include "chart_panel.h"
 #include "font_atlas.h"
 #include "frame_rate_display.h"
 #include "help_panel.h"
@@ -19,6 +22,10 @@ struct OrlinContext::Impl {
     QuadBatch batch;  // rebuilt every frame, storage kept
     HelpPanel help;
     FrameRateDisplay frameRate;
+    ChartPanel chart;
+    std::string label;  // the host's line of text, top-right corner at (labelRight, labelTop)
+    int labelRight = 0;
+    int labelTop = 0;
     // Held function keys: key repeat must not toggle a panel on and off.
     bool f1Held = false;
     bool f2Held = false;

@@ -60,7 +60,7 @@ struct FrameRateLayout {
     int valueColumn = 0;
 };
 
-FrameRateLayout frameRateLayout(const FontAtlas& atlas, int maxWidth)
+FrameRateLayout frameRateLayout(const FontAtlas& atlas, int below, int maxWidth)
 {
     FrameRateLayout layout;
     layout.labelColumn = labelColumnWidth(atlas);
@@ -71,16 +71,16 @@ FrameRateLayout frameRateLayout(const FontAtlas& atlas, int maxWidth)
     box.width = std::max(box.width, std::min(maxWidth, 2 * panelPadding + textWidth(atlas, frameRateTitle)));
     box.height = titledPanelHeight(atlas, 2);
     box.x = windowMargin;
-    box.y = windowMargin;
+    box.y = below + windowMargin;
     return layout;
 }
 
 }  // namespace
 
 void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display,
-                       int maxWidth)
+                       int below, int maxWidth)
 {
-    const FrameRateLayout layout = frameRateLayout(atlas, maxWidth);
+    const FrameRateLayout layout = frameRateLayout(atlas, below, maxWidth);
     const PanelBox& box = layout.box;
     int baseline = addTitledPanel(batch, atlas, theme, box, frameRateTitle, 1.0f);
 

@@ -36,6 +36,7 @@ void toggleFrameRate(FrameRateDisplay& display);
 // keeps the old ones when no frame was drawn in between.
 void takeFrameRateReading(FrameRateDisplay& display);
 
-// Adds the panel in the window's bottom-left corner, at most maxWidth wide.
+// Adds the panel in the window's bottom-left corner, above `below` (the top
+// of what else is there, 0 for nothing), at most maxWidth wide.
 void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display,
-                       int maxWidth);
+                       int below, int maxWidth);

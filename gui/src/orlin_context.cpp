@@ -8,6 +8,7 @@
 #include "host_callbacks.h"
 #include "overlay_layout.h"
 #include "overlay_renderer.h"
+#include "text_renderer.h"
 
 namespace {
 
@@ -71,6 +72,23 @@ void OrlinContext::setHelp(const char* title, const OrlinHelpRow* rows, int rowC
         help.rows.push_back({rows[i].keys != nullptr ? rows[i].keys : "", rows[i].action != nullptr ? rows[i].action : ""});
 }
 
+void OrlinContext::setChart(const OrlinChart* chart)
+{
+    setChartContent(impl->chart, chart);
+}
+
+void OrlinContext::showChart(bool shown)
+{
+    impl->chart.shown = shown;
+}
+
+void OrlinContext::setLabel(const char* text, int right, int top)
+{
+    impl->label = text != nullptr ? text : "";
+    impl->labelRight = right;
+    impl->labelTop = top;
+}
+
 void OrlinContext::keepPanelsLeftOf(int x)
 {
     impl->keepPanelsLeftOf = x;
@@ -100,8 +118,21 @@ void OrlinContext::draw()
     beginBatch(context.batch, context.atlas);
     if (context.help.shown)
         addHelpPanel(context.batch, context.atlas, context.theme, context.help, context.height, panelWidth);
+    int bottomPanelsTop = 0;  // the chart, if shown, takes the corner; the frame rate goes above it
+    if (context.chart.shown) {
+        const int height = addChartPanel(context.batch, context.atlas, context.theme, context.chart, windowMargin,
+                                         windowMargin, panelWidth);
+        if (height > 0)
+            bottomPanelsTop = windowMargin + height;
+    }
     if (context.frameRate.shown)
-        addFrameRatePanel(context.batch, context.atlas, context.theme, context.frameRate, panelWidth);
+        addFrameRatePanel(context.batch, context.atlas, context.theme, context.frameRate, bottomPanelsTop,
+                          panelWidth);
+    if (!context.label.empty()) {
+        const char* text = context.label.c_str();
+        addText(context.batch, context.atlas, text, context.labelRight - textWidth(context.atlas, text),
+                context.labelTop - context.atlas.ascent, context.theme.textStrong, context.theme.ink, context.width);
+    }
     renderOverlay(context.batch, context.atlas, context.width, context.height);
 }
 

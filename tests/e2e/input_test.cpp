@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <map>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "program_fixture.h"
+#include "render/depth_lighting.h"
 
 namespace {
 
@@ -98,6 +100,39 @@ TEST_F(InputEndToEndTest, FortyStepsDownMoveTheGaugeAndDarkenTheWater)
 
     EXPECT_EQ(bestArrowRow(atDepth10, arrowTopRowAtDepth10, atDepth50), arrowTopRowAtDepth50);
     EXPECT_EQ(bestArrowRow(atDepth50, arrowTopRowAtDepth50, atDepth10), arrowTopRowAtDepth10);
+}
+
+Rgb clearColourBytes(int model, float atDepth)
+{
+    float rgba[4];
+    clearColorOf(modelDepthFactors(model, atDepth), rgba);
+    return {static_cast<int>(std::lround(rgba[0] * 255.0f)), static_cast<int>(std::lround(rgba[1] * 255.0f)),
+            static_cast<int>(std::lround(rgba[2] * 255.0f))};
+}
+
+TEST_F(InputEndToEndTest, F3CyclesTheWaterAndF4ShowsAndHidesTheChart)
+{
+    sendKey(program, "F3");
+    settle(1.0);
+    const Rgb clearOcean = clearColourBytes(1, 10.0f);
+    ASSERT_LT(clearOcean.r, 40) << "clear ocean at 10 m should have lost most of its red";
+    expectColourNear(commonestColour(screenshot(program, dir + "/clear_ocean.png")), clearOcean,
+                     "background in clear ocean at depth 10");
+
+    sendKey(program, "F3", 3);
+    settle(1.0);
+    expectColourNear(commonestColour(screenshot(program, dir + "/simple_again.png")), {51, 128, 153},
+                     "background back under the simple rule");
+
+    // The chart takes the bottom-left corner, clear of the help panel.
+    const ShotRegion chartCorner{0, 260, 420, 480};
+    EXPECT_LE(overlayTextPixels(screenshot(program), chartCorner), helpHiddenTextPixels);
+    sendKey(program, "F4");
+    settle(1.0);
+    EXPECT_GE(overlayTextPixels(screenshot(program, dir + "/chart.png"), chartCorner), 100) << "no chart after F4";
+    sendKey(program, "F4");
+    settle(1.0);
+    EXPECT_LE(overlayTextPixels(screenshot(program), chartCorner), helpHiddenTextPixels) << "F4 did not hide it";
 }
 
 TEST_F(InputEndToEndTest, ControlQEndsTheProgramWithStatusZero)

@@ -232,6 +232,34 @@ TEST_F(OverlayTest, HelpPanelShowsTheHostsRowsAndStaysLeftOfItsLimit)
         << "the long row did not use the width it was allowed";
 }
 
+// The host's swatches come out in their own colours in the bottom-left
+// corner, only while shown; malformed groups are left out, not read.
+TEST_F(OverlayTest, ChartShowsTheHostsSwatchesAndPlotOnlyWhileShown)
+{
+    auto context = makeContext();
+    pressKey(*context, orlinKeyF1);  // the help out of the way
+    const unsigned char swatches[4 * 3] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
+    const float lineColour[4] = {1.0f, 0.5f, 0.0f, 1.0f};
+    const float values[3] = {0.0f, 0.5f, 1.0f};
+    const OrlinSwatchGroup groups[] = {{"two by two", 2, 2, swatches},
+                                       {"no colours", 3, 3, nullptr},
+                                       {"far too many", 100000, 100000, swatches}};
+    const OrlinPlotLine lines[] = {{values, 3, lineColour}};
+    const OrlinChart chart{"Chart", groups, 3, lines, 1, 0.5f, "left", "right"};
+    context->setChart(&chart);
+    EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "a chart that was not asked to show";
+
+    context->showChart(true);
+    const Frame frame = drawOverlay(*context);
+    EXPECT_GE(frame.countColour(bottomLeft, {255, 0, 0}), 14 * 14);
+    EXPECT_GE(frame.countColour(bottomLeft, {0, 0, 255}), 14 * 14);
+    EXPECT_GT(frame.countColour(wholeWindow, {255, 128, 0}), 50) << "no plot line";
+    EXPECT_EQ(frame.countDrawn(gauge), 0);
+
+    context->setChart(nullptr);
+    EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "the chart outlived its content";
+}
+
 TEST_F(OverlayTest, HelpPanelFollowsTheWindowsTopEdgeAfterAResize)
 {
     auto context = makeContext();

@@ -41,6 +41,30 @@ struct OrlinHelpRow {
     const char* action;
 };
 
+// A panel of colour swatches and a small line plot: groups of swatches side
+// by side, each with a label above it, and under them the plot's lines.
+struct OrlinSwatchGroup {
+    const char* label;
+    int columns;
+    int rows;
+    const unsigned char* rgb;  // columns * rows colours, 3 bytes each, row by row from the top left
+};
+struct OrlinPlotLine {
+    const float* values;  // heights 0..1 at evenly spaced points from the plot's left end to its right
+    int count;
+    const float* colour;  // RGBA
+};
+struct OrlinChart {
+    const char* title;
+    const OrlinSwatchGroup* groups;
+    int groupCount;
+    const OrlinPlotLine* lines;
+    int lineCount;
+    float marker;           // where a vertical marker stands, 0..1 from left to right; outside: none
+    const char* leftLabel;  // under the plot's two ends
+    const char* rightLabel;
+};
+
 ORLIN_API void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn modifiers);
 
 ORLIN_API extern const float orlinWhite[4];
@@ -83,6 +107,14 @@ public:
     // Panels, with a window margin to spare, stay left of x, so the host can
     // draw beside them; without a call they may take the window's width.
     void keepPanelsLeftOf(int x);
+
+    // The chart panel's content, copied (null: none), and whether it shows. It
+    // sits in the bottom-left corner, the frame rate above it.
+    void setChart(const OrlinChart* chart);
+    void showChart(bool shown);
+    // A line of text whose top-right corner is at (right, top); empty or null
+    // removes it.
+    void setLabel(const char* text, int right, int top);
 
     void resize(int width, int height);
     // Orthographic projection 0..width by 0..height, origin lower-left,

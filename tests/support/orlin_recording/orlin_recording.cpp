@@ -87,6 +87,22 @@ void OrlinContext::setHelp(const char* title, const OrlinHelpRow* rows, int rowC
     orlinCalls().push_back({"setHelp", {rowCount}});
 }
 
+void OrlinContext::setChart(const OrlinChart* chart)
+{
+    orlinCalls().push_back({"setChart", {chart != nullptr ? chart->groupCount : -1}});
+}
+
+void OrlinContext::showChart(bool shown)
+{
+    orlinCalls().push_back({"showChart", {shown ? 1 : 0}});
+}
+
+void OrlinContext::setLabel(const char* text, int right, int top)
+{
+    orlinConstructorArgs().label = text != nullptr ? text : "";
+    orlinCalls().push_back({"setLabel", {right, top}});
+}
+
 void OrlinContext::keepPanelsLeftOf(int x)
 {
     orlinCalls().push_back({"keepPanelsLeftOf", {x}});

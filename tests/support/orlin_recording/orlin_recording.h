@@ -47,6 +47,7 @@ struct OrlinConstructorArgs {
     bool debugOutline = false;
     std::string helpTitle;                                      // as setHelp last gave them
     std::vector<std::pair<std::string, std::string>> helpRows;  // keys, action
+    std::string label;                                          // as setLabel last gave it
     int constructed = 0;
     int destroyed = 0;
 };
