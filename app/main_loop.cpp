@@ -3,6 +3,7 @@
 #include "app/startup_trace.h"
 #include "app/timer_list.h"
 #include "input/event_pump.h"
+#include "input/slow_dive.h"
 #include "render/environment_box.h"
 #include "render/frame.h"
 #include "state/program_state.h"
@@ -10,6 +11,7 @@
 void runMainLoopIteration(FrameRateSampler& sampler)
 {
     pumpEvents();
+    advanceDive(clockReading());
 
     // Only the draw and the swap are measured.
     const double t0 = clockReading();

@@ -13,4 +13,5 @@ inline constexpr OrlinHelpRow controlsHelpRows[] = {
     {"F2", "show or hide the frame rate"},
     {"F3", "next water: simple rule, clear, open, coastal"},
     {"F4", "show or hide the colour chart"},
+    {"F5", "start or stop a slow dive"},
 };

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include "input/key_translation.h"
+#include "input/slow_dive.h"
 #include "render/depth_lighting.h"
 #include "state/program_state.h"
 
@@ -13,6 +14,7 @@ namespace {
 // Function keys held down: key repeat must not toggle on and off.
 bool f3Held = false;
 bool f4Held = false;
+bool f5Held = false;
 
 // The program's function keys act when pressed without control, alt or meta,
 // as the GUI's own do, and once per press however long they are held.
@@ -38,6 +40,8 @@ void handleKeyDown(int key)
     if (key == 'q' && getModifiers() == orlinModControl)
         std::exit(0);
     guiContext->keyDown(key, mouseX, mouseY, 0, 0);
+    if (key == orlinKeyUp || key == orlinKeyDown)
+        stopDive();
     if (key == orlinKeyUp) {
         depth = depth - 1.0f;
         if (depth < minDepth)
@@ -52,6 +56,9 @@ void handleKeyDown(int key)
     } else if (key == orlinKeyF4) {
         if (firstPlainPress(f4Held, modifiers))
             colourChartShown = !colourChartShown;
+    } else if (key == orlinKeyF5) {
+        if (firstPlainPress(f5Held, modifiers))
+            toggleDive();
     }
 }
 
@@ -63,6 +70,8 @@ void handleKeyUp(int key)
         f3Held = false;
     else if (key == orlinKeyF4)
         f4Held = false;
+    else if (key == orlinKeyF5)
+        f5Held = false;
     guiContext->keyUp(key, mouseX, mouseY, 0, 0);
 }
 

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -6,6 +7,7 @@
 
 #include "input/input_handlers.h"
 #include "input/key_translation.h"
+#include "input/slow_dive.h"
 #include "orlin_recording.h"
 #include "render/depth_lighting.h"
 #include "state/program_state.h"
@@ -254,6 +256,31 @@ TEST_F(InputHandlersTest, ALeftReleaseWithoutAPressStillEndsMouseLook)
     EXPECT_FALSE(mouseLookActive);
     EXPECT_TRUE(cursorShown());
     EXPECT_EQ(orlinCalls(), (Calls{{"mouseUp", {0, 15, 25, 0, 0}}, {"mouseUp", {0, 15, 25, 0, 0}}}));
+}
+
+// The dive, as a function of time: down at 8 a second from where it began,
+// 3 s at 90, up to 10, 3 s there, down again; never a jump, never outside.
+TEST(SlowDive, TurnsAtBothEndsWithAPauseAndNeverJumps)
+{
+    for (float start : {10.0f, 37.5f, 90.0f}) {
+        const double atBottom = (90.0 - start) / 8.0;
+        EXPECT_FLOAT_EQ(diveDepth(0.0, start), start);
+        EXPECT_FLOAT_EQ(diveDepth(atBottom, start), 90.0f);
+        EXPECT_FLOAT_EQ(diveDepth(atBottom + 2.9, start), 90.0f) << "no pause at the deep end";
+        EXPECT_NEAR(diveDepth(atBottom + 3.0 + 5.0, start), 50.0f, 1e-4) << "not rising at 8 a second";
+        EXPECT_FLOAT_EQ(diveDepth(atBottom + 13.0, start), 10.0f);
+        EXPECT_FLOAT_EQ(diveDepth(atBottom + 15.9, start), 10.0f) << "no pause at the surface end";
+        EXPECT_NEAR(diveDepth(atBottom + 16.0 + 2.5, start), 30.0f, 1e-4) << "not descending again";
+
+        float previous = diveDepth(0.0, start);
+        for (double t = 0.01; t < 120.0; t += 0.01) {
+            const float d = diveDepth(t, start);
+            ASSERT_GE(d, 10.0f) << "at " << t;
+            ASSERT_LE(d, 90.0f) << "at " << t;
+            ASSERT_LE(std::fabs(d - previous), 8.0f * 0.01f + 1e-3f) << "jump at " << t << " from " << start;
+            previous = d;
+        }
+    }
 }
 
 }  // namespace

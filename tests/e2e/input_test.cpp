@@ -135,6 +135,43 @@ TEST_F(InputEndToEndTest, F3CyclesTheWaterAndF4ShowsAndHidesTheChart)
     EXPECT_LE(overlayTextPixels(screenshot(program), chartCorner), helpHiddenTextPixels) << "F4 did not hide it";
 }
 
+// The mean row of the arrow's amber left pointer, which stands left of the
+// scale; -1 when it is not there. A dive leaves the arrow between whole
+// pixels, so it is found by its colour rather than by matching.
+double amberArrowRow(const Image& shot)
+{
+    long rows = 0;
+    int count = 0;
+    for (int y = 0; y < windowRows; ++y)
+        for (int x = arrowLeft; x < arrowLeft + 6; ++x) {
+            const Rgb p = pixelAt(shot, x, y);
+            if (p.r > 150 && p.g > 90 && p.b < 80 && p.r > p.b + 100) {
+                rows += y;
+                ++count;
+            }
+        }
+    return count > 0 ? static_cast<double>(rows) / count : -1.0;
+}
+
+TEST_F(InputEndToEndTest, F5DivesBySelfAndAnArrowKeyStopsIt)
+{
+    const double startRow = amberArrowRow(screenshot(program, dir + "/before_dive.png"));
+    ASSERT_GT(startRow, 0.0);
+    sendKey(program, "F5");
+    settle(2.0);
+    // At 8 units a second, 2.925 rows a unit, the arrow is well down by now.
+    const double divingRow = amberArrowRow(screenshot(program, dir + "/diving.png"));
+    EXPECT_GT(divingRow, startRow + 15.0) << "the dive did not move the gauge";
+
+    sendKey(program, "Up");
+    settle(1.0);
+    const double stoppedRow = amberArrowRow(screenshot(program, dir + "/stopped.png"));
+    settle(1.5);
+    const double laterRow = amberArrowRow(screenshot(program, dir + "/later.png"));
+    EXPECT_GT(stoppedRow, divingRow - 5.0) << "the arrow key did not stop the dive where it was";
+    EXPECT_NEAR(laterRow, stoppedRow, 0.5) << "still diving after the arrow key";
+}
+
 TEST_F(InputEndToEndTest, ControlQEndsTheProgramWithStatusZero)
 {
     sendKey(program, "ctrl+q");
