@@ -11,7 +11,7 @@ inline constexpr OrlinHelpRow controlsHelpRows[] = {
     {"Ctrl+Q", "quit"},
     {"F1", "show or hide this help"},
     {"F2", "show or hide the frame rate"},
-    {"F3", "next water: simple rule, clear, open, coastal"},
+    {"F3", "change the kind of water"},
     {"F4", "show or hide the colour chart"},
     {"F5", "start or stop a slow dive"},
 };

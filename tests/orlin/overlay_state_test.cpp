@@ -12,7 +12,6 @@
 #include <orlin/orlin.h>
 
 #include "gl_window.h"
-#include "input/controls_help.h"
 #include "platform/font_location.h"
 
 namespace {
@@ -63,6 +62,15 @@ const float inkColour[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 const float titleBarColour[4] = {0.0f, 0.25f, 0.75f, 1.0f};
 const float shadowColour[4] = {0.1f, 0.1f, 0.1f, 1.0f};
 const float background[4] = {0.25f, 0.5f, 0.25f, 1.0f};
+
+// Rows of the size a host hands over.
+const OrlinHelpRow helpRows[] = {
+    {"Left / Right arrows", "turn the model"},
+    {"Right mouse button", "hold and move to pan the view"},
+    {"Escape", "leave"},
+    {"F1", "show or hide this help"},
+    {"F2", "show or hide the frame rate"},
+};
 
 constexpr int windowWidth = 640;
 constexpr int windowHeight = 480;
@@ -169,7 +177,7 @@ protected:
         auto context = std::make_unique<OrlinContext>(windowWidth, windowHeight, font, panelColour, panelEdgeColour,
                                                       keyCapColour, dividerColour, textColour, textStrongColour,
                                                       inkColour, titleBarColour, shadowColour, false);
-        context->setHelp(controlsHelpTitle, controlsHelpRows, static_cast<int>(std::size(controlsHelpRows)));
+        context->setHelp("Controls", helpRows, static_cast<int>(std::size(helpRows)));
         context->keepPanelsLeftOf(gauge.x0);
         context->resize(windowWidth, windowHeight);
         return context;
