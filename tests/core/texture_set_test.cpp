@@ -11,7 +11,7 @@
 #include "assets/png_reader.h"
 #include "assets/texture_set.h"
 #include "gl_window.h"
-#include "png_writer_for_tests.h"
+#include "png_test_files.h"
 #include "program_runner.h"
 #include "render/depth_lighting.h"
 
@@ -129,26 +129,27 @@ TEST_F(TextureSetTest, GeneratedAssetsLoadAsElevenDistinctNamesInTableOrder)
 
 // Writes one test picture under a texture's file name and returns what the
 // reader makes of it, for comparing with what OpenGL holds.
-Image writeAsset(const std::string& fileName, TestPng png)
+Image writeAsset(const std::string& fileName, PngSamplePicture png)
 {
-    EXPECT_TRUE(writeTestPng(fileName, png));
+    std::string error;
+    EXPECT_TRUE(writePngSamples(fileName, png, &error)) << error;
     return loadPng(fileName);
 }
 
-TestPng pattern(std::uint32_t width, std::uint32_t height, int colourType, int bitDepth)
+PngSamplePicture pattern(std::uint32_t width, std::uint32_t height, int colourType, int bitDepth)
 {
-    TestPng png;
-    png.width = width;
-    png.height = height;
-    png.colourType = colourType;
-    png.bitDepth = bitDepth;
+    PngSamplePicture png;
+    png.layout.width = width;
+    png.layout.height = height;
+    png.layout.colourType = colourType;
+    png.layout.bitDepth = bitDepth;
     const std::uint32_t limit = bitDepth == 16 ? 65536u : 1u << bitDepth;
     fillSamples(png, [limit](std::uint32_t x, std::uint32_t y, int c) {
         return static_cast<std::uint16_t>((x * 37u + y * 101u + static_cast<std::uint32_t>(c) * 59u + 3u) * 257u % limit);
     });
     if (colourType == PNG_COLOR_TYPE_PALETTE)
         for (std::uint32_t i = 0; i < limit; ++i)
-            png.palette.push_back({static_cast<unsigned char>(i), 0, 0});
+            png.layout.palette.push_back({static_cast<unsigned char>(i), 0, 0});
     return png;
 }
 
@@ -166,7 +167,7 @@ TEST_F(TextureSetTest, FormatFollowsChannelsAndPixelsArriveUnchanged)
     struct Case {
         const char* fileName;
         unsigned TextureSet::*name;
-        TestPng png;
+        PngSamplePicture png;
         GLenum format;
     };
     const Case cases[] = {
@@ -195,8 +196,8 @@ TEST_F(TextureSetTest, FormatFollowsChannelsAndPixelsArriveUnchanged)
         ASSERT_NE(image.pixels, nullptr);
         const unsigned name = textures.*c.name;
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_INTERNAL_FORMAT), static_cast<int>(c.format));
-        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_WIDTH), static_cast<int>(c.png.width));
-        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_HEIGHT), static_cast<int>(c.png.height));
+        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_WIDTH), static_cast<int>(c.png.layout.width));
+        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_HEIGHT), static_cast<int>(c.png.layout.height));
         // The reader's buffer, bottom row first, is what the texture holds.
         const std::size_t size = static_cast<std::size_t>(image.stride()) * image.height;
         EXPECT_EQ(textureBytes(name, c.format, size), std::vector<unsigned char>(image.pixels, image.pixels + size));
