@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "assets/png_writer.h"
+#include "assets/texture_set.h"
 #include "fish_skins.h"
 #include "gauge_images.h"
 #include "sun_image.h"
@@ -37,14 +38,40 @@ bool writeOne(const std::string& dir, const std::string& fileName, const std::fu
     return false;
 }
 
+// The picture drawn for each of the program's textures; empty for a texture
+// the generator has no picture for.
+std::function<Raster()> pictureFor(unsigned TextureSet::*texture)
+{
+    if (texture == &TextureSet::rockTexture)
+        return [] { return makeRockTexture(surfaceSize); };
+    if (texture == &TextureSet::waterTexture)
+        return [] { return makeWaterTexture(surfaceSize); };
+    if (texture == &TextureSet::sunTexture)
+        return [] { return makeSunImage(sunSize); };
+    if (texture == &TextureSet::depthScaleTexture)
+        return makeDepthScale;
+    if (texture == &TextureSet::depthArrowTexture)
+        return makeDepthArrow;
+    for (const MackerelSkin& skin : mackerelSkins) {
+        if (texture == skin.texture)
+            return [&skin] { return makeMackerelSkin(skin); };
+    }
+    return {};
+}
+
 }  // namespace
 
 bool writeImageAssets(const std::string& dir)
 {
-    bool ok = writeOne(dir, "rock.png", [] { return makeRockTexture(surfaceSize); }) &&
-              writeOne(dir, "water.png", [] { return makeWaterTexture(surfaceSize); });
-    for (const MackerelSkin& skin : mackerelSkins)
-        ok = ok && writeOne(dir, skin.fileName, [&skin] { return makeMackerelSkin(skin); });
-    return ok && writeOne(dir, "underwater_sun.png", [] { return makeSunImage(sunSize); }) &&
-           writeOne(dir, "depth_scale.png", makeDepthScale) && writeOne(dir, "depth_arrow.png", makeDepthArrow);
+    // The program's own table names the files, in its loading order.
+    for (const TextureFile& file : textureFiles) {
+        const std::function<Raster()> make = pictureFor(file.name);
+        if (!make) {
+            std::fprintf(stderr, "marivane_assetgen: no picture for %s\n", file.fileName);
+            return false;
+        }
+        if (!writeOne(dir, file.fileName, make))
+            return false;
+    }
+    return true;
 }
