@@ -35,8 +35,6 @@ const float guiText[4] = {0.8f, 0.8f, 0.8f, 1.0f};
 const float guiTitleBar[4] = {0.2f, 0.5f, 0.7f, 1.0f};
 const float guiShadow[4] = {0.2f, 0.2f, 0.2f, 1.0f};
 
-const char* const meshFileName = "mackerel.obj";
-
 }  // namespace
 
 void emptyCallback(int) {}

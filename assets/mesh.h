@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string>
 
+// The fish mesh's file in the working directory. The asset generator writes
+// it under this name, so the name is written here alone.
+inline constexpr const char* meshFileName = "mackerel.obj";
+
 struct Mesh {
     std::int32_t vertexCount = 0;
     float* positions = nullptr;   // 3 per vertex

@@ -11,20 +11,6 @@
 
 TextureSet textures;
 
-const TextureFile textureFiles[textureCount] = {
-    {"rock.png", &TextureSet::rockTexture, true},
-    {"water.png", &TextureSet::waterTexture, true},
-    {"mackerel_texture_red.png", &TextureSet::mackerelRedTexture, true},
-    {"mackerel_texture_orange.png", &TextureSet::mackerelOrangeTexture, true},
-    {"mackerel_texture_yellow.png", &TextureSet::mackerelYellowTexture, true},
-    {"mackerel_texture_green.png", &TextureSet::mackerelGreenTexture, true},
-    {"mackerel_texture.png", &TextureSet::mackerelTexture, true},
-    {"mackerel_texture_purple.png", &TextureSet::mackerelPurpleTexture, true},
-    {"underwater_sun.png", &TextureSet::sunTexture, false},
-    {"depth_scale.png", &TextureSet::depthScaleTexture, false},
-    {"depth_arrow.png", &TextureSet::depthArrowTexture, false},
-};
-
 namespace {
 
 GLenum pixelFormat(unsigned channels)

@@ -27,7 +27,21 @@ struct TextureFile {
     bool mipmapped;  // full mipmap chain for the scene's surfaces, level 0 for the rest
 };
 constexpr int textureCount = 11;
-extern const TextureFile textureFiles[textureCount];  // in loading order
+// In loading order. The asset generator writes the pictures under these
+// names, so the names are written here alone.
+inline constexpr TextureFile textureFiles[textureCount] = {
+    {"rock.png", &TextureSet::rockTexture, true},
+    {"water.png", &TextureSet::waterTexture, true},
+    {"mackerel_texture_red.png", &TextureSet::mackerelRedTexture, true},
+    {"mackerel_texture_orange.png", &TextureSet::mackerelOrangeTexture, true},
+    {"mackerel_texture_yellow.png", &TextureSet::mackerelYellowTexture, true},
+    {"mackerel_texture_green.png", &TextureSet::mackerelGreenTexture, true},
+    {"mackerel_texture.png", &TextureSet::mackerelTexture, true},
+    {"mackerel_texture_purple.png", &TextureSet::mackerelPurpleTexture, true},
+    {"underwater_sun.png", &TextureSet::sunTexture, false},
+    {"depth_scale.png", &TextureSet::depthScaleTexture, false},
+    {"depth_arrow.png", &TextureSet::depthArrowTexture, false},
+};
 
 // Why a PNG that gave the empty image failed: "missing", "not a PNG file" or
 // "corrupt or unsupported PNG data" (with the system's reason where it has one).

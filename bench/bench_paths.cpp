@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "assets/mesh.h"
 #include "assets/texture_set.h"
 
 std::string executableDir()

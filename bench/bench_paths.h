@@ -12,7 +12,6 @@ std::string assetPath(const std::string& fileName);
 
 // The eleven images the program loads, in its loading order.
 std::vector<std::string> textureFileNames();
-constexpr const char* meshFileName = "mackerel.obj";
 
 // Empty when all twelve assets exist, else which are missing.
 std::string missingAssets();

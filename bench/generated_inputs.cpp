@@ -7,6 +7,7 @@
 
 #include <png.h>
 
+#include "assets/png_writer.h"
 #include "bench_paths.h"
 
 namespace {
@@ -20,18 +21,14 @@ std::string makeOnce(const std::string& name, Writer write)
     if (fileSize(path) > 0)
         return path;
     const std::string partial = path + ".partial";
-    std::FILE* file = std::fopen(partial.c_str(), "wb");
-    if (file == nullptr)
-        return "";
-    const bool written = write(file);
-    if (std::fclose(file) != 0 || !written || std::rename(partial.c_str(), path.c_str()) != 0) {
+    if (!write(partial) || std::rename(partial.c_str(), path.c_str()) != 0) {
         std::remove(partial.c_str());
         return "";
     }
     return path;
 }
 
-bool writeSheetObj(std::FILE* file)
+bool printSheetObj(std::FILE* file)
 {
     constexpr int columns = 1000;
     constexpr int rows = 500;  // 2 * columns * rows = 1,000,000 triangles
@@ -69,27 +66,29 @@ bool writeSheetObj(std::FILE* file)
     return std::ferror(file) == 0;
 }
 
-bool writeNoisyPng(std::FILE* file)
+bool writeSheetObj(const std::string& path)
 {
-    constexpr int side = 4096;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    if (info == nullptr) {
-        png_destroy_write_struct(&png, nullptr);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
         return false;
-    }
-    std::vector<png_byte> row(static_cast<std::size_t>(side) * 4);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, side, side, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
+    const bool printed = printSheetObj(file);
+    return std::fclose(file) == 0 && printed;
+}
+
+// 8-bit RGBA waves with a little noise, made row by row as the writer asks:
+// a whole 4096 x 4096 picture would hold 64 MB for nothing.
+bool writeNoisyPng(const std::string& path)
+{
+    constexpr std::uint32_t side = 4096;
+    PngLayout layout;
+    layout.width = side;
+    layout.height = side;
+    layout.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    std::vector<unsigned char> row(static_cast<std::size_t>(side) * 4);
     std::uint32_t noise = 2463534242u;
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
+    // A plain file asks for each row once, top to bottom, so the noise runs on.
+    auto makeRow = [&](std::uint32_t y) -> const unsigned char* {
+        for (std::uint32_t x = 0; x < side; ++x) {
             noise ^= noise << 13;
             noise ^= noise >> 17;
             noise ^= noise << 5;
@@ -98,19 +97,21 @@ bool writeNoisyPng(std::FILE* file)
             const double v = y / 256.0;
             auto channel = [&](double wave) {
                 const int value = static_cast<int>(128.0 + 100.0 * wave) + jitter;
-                return static_cast<png_byte>(value < 0 ? 0 : value > 255 ? 255 : value);
+                return static_cast<unsigned char>(value < 0 ? 0 : value > 255 ? 255 : value);
             };
-            png_byte* pixel = &row[static_cast<std::size_t>(x) * 4];
+            unsigned char* pixel = &row[static_cast<std::size_t>(x) * 4];
             pixel[0] = channel(std::sin(u * 3.1 + v));
             pixel[1] = channel(std::sin(v * 2.3 - u * 0.7));
             pixel[2] = channel(std::cos((u + v) * 1.7));
-            pixel[3] = static_cast<png_byte>(255 - (x + y) / 64);
+            pixel[3] = static_cast<unsigned char>(255 - (x + y) / 64);
         }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return true;
+        return row.data();
+    };
+    std::string error;
+    if (writePngRows(path, layout, makeRow, &error))
+        return true;
+    std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), error.c_str());
+    return false;
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "assets/png_reader.h"
 #include "assets/texture_set.h"
 #include "gl_window.h"
-#include "png_writer_for_tests.h"
+#include "png_test_files.h"
 #include "program_runner.h"
 #include "render/depth_lighting.h"
 
@@ -35,16 +35,31 @@ int textureValue(unsigned name, GLenum pname)
     return value;
 }
 
-GLenum formatFor(int channels)
-{
-    switch (channels) {
-    case 1: return GL_LUMINANCE;
-    case 2: return GL_LUMINANCE_ALPHA;
-    case 3: return GL_RGB;
-    case 4: return GL_RGBA;
-    default: return 0;
-    }
-}
+// What loading the generated assets must give, texture by texture in loading
+// order: the scene's eight surfaces get every mipmap level and trilinear
+// filtering, the sun and the gauge level 0 only; the generator draws the
+// surfaces in RGB and the sun and gauge with alpha.
+struct ExpectedTexture {
+    const char* fileName;
+    unsigned TextureSet::*texture;
+    bool fullMipmapChain;
+    GLenum minFilter;
+    GLenum format;
+};
+
+const ExpectedTexture expectedTextures[] = {
+    {"rock.png", &TextureSet::rockTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"water.png", &TextureSet::waterTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"mackerel_texture_red.png", &TextureSet::mackerelRedTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"mackerel_texture_orange.png", &TextureSet::mackerelOrangeTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"mackerel_texture_yellow.png", &TextureSet::mackerelYellowTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"mackerel_texture_green.png", &TextureSet::mackerelGreenTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"mackerel_texture.png", &TextureSet::mackerelTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"mackerel_texture_purple.png", &TextureSet::mackerelPurpleTexture, true, GL_LINEAR_MIPMAP_LINEAR, GL_RGB},
+    {"underwater_sun.png", &TextureSet::sunTexture, false, GL_LINEAR, GL_RGBA},
+    {"depth_scale.png", &TextureSet::depthScaleTexture, false, GL_LINEAR, GL_RGBA},
+    {"depth_arrow.png", &TextureSet::depthArrowTexture, false, GL_LINEAR, GL_RGBA},
+};
 
 std::vector<std::string> linesOf(const std::string& text)
 {
@@ -89,9 +104,9 @@ TEST_F(TextureSetTest, GeneratedAssetsLoadAsElevenDistinctNamesInTableOrder)
 
     std::set<unsigned> seen;
     unsigned before = 0;
-    for (const TextureFile& entry : textureFiles) {
+    for (const ExpectedTexture& entry : expectedTextures) {
         SCOPED_TRACE(entry.fileName);
-        const unsigned name = textures.*entry.name;
+        const unsigned name = textures.*entry.texture;
         EXPECT_NE(name, 0u);
         EXPECT_TRUE(seen.insert(name).second) << "name shared with another texture";
         // A fresh context hands out names in rising order: generated in table order.
@@ -100,14 +115,14 @@ TEST_F(TextureSetTest, GeneratedAssetsLoadAsElevenDistinctNamesInTableOrder)
 
         Image image = loadPng(entry.fileName);
         ASSERT_NE(image.pixels, nullptr);
-        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_INTERNAL_FORMAT), static_cast<int>(formatFor(image.channels)));
+        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_INTERNAL_FORMAT), static_cast<int>(entry.format));
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_WIDTH), static_cast<int>(image.width));
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_HEIGHT), static_cast<int>(image.height));
         EXPECT_EQ(textureValue(name, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
         EXPECT_EQ(textureValue(name, GL_TEXTURE_WRAP_S), GL_REPEAT);
         EXPECT_EQ(textureValue(name, GL_TEXTURE_WRAP_T), GL_REPEAT);
-        if (entry.mipmapped) {
-            EXPECT_EQ(textureValue(name, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+        EXPECT_EQ(textureValue(name, GL_TEXTURE_MIN_FILTER), static_cast<int>(entry.minFilter));
+        if (entry.fullMipmapChain) {
             // Every level down to 1 x 1, each half the one before.
             int level = 0;
             int width = static_cast<int>(image.width);
@@ -120,7 +135,6 @@ TEST_F(TextureSetTest, GeneratedAssetsLoadAsElevenDistinctNamesInTableOrder)
                 EXPECT_EQ(levelValue(name, level, GL_TEXTURE_HEIGHT), height) << "level " << level;
             }
         } else {
-            EXPECT_EQ(textureValue(name, GL_TEXTURE_MIN_FILTER), GL_LINEAR);
             EXPECT_EQ(levelValue(name, 1, GL_TEXTURE_WIDTH), 0) << "level 1 present";
         }
     }
@@ -129,26 +143,27 @@ TEST_F(TextureSetTest, GeneratedAssetsLoadAsElevenDistinctNamesInTableOrder)
 
 // Writes one test picture under a texture's file name and returns what the
 // reader makes of it, for comparing with what OpenGL holds.
-Image writeAsset(const std::string& fileName, TestPng png)
+Image writeAsset(const std::string& fileName, PngSamplePicture png)
 {
-    EXPECT_TRUE(writeTestPng(fileName, png));
+    std::string error;
+    EXPECT_TRUE(writePngSamples(fileName, png, &error)) << error;
     return loadPng(fileName);
 }
 
-TestPng pattern(std::uint32_t width, std::uint32_t height, int colourType, int bitDepth)
+PngSamplePicture pattern(std::uint32_t width, std::uint32_t height, int colourType, int bitDepth)
 {
-    TestPng png;
-    png.width = width;
-    png.height = height;
-    png.colourType = colourType;
-    png.bitDepth = bitDepth;
+    PngSamplePicture png;
+    png.layout.width = width;
+    png.layout.height = height;
+    png.layout.colourType = colourType;
+    png.layout.bitDepth = bitDepth;
     const std::uint32_t limit = bitDepth == 16 ? 65536u : 1u << bitDepth;
     fillSamples(png, [limit](std::uint32_t x, std::uint32_t y, int c) {
         return static_cast<std::uint16_t>((x * 37u + y * 101u + static_cast<std::uint32_t>(c) * 59u + 3u) * 257u % limit);
     });
     if (colourType == PNG_COLOR_TYPE_PALETTE)
         for (std::uint32_t i = 0; i < limit; ++i)
-            png.palette.push_back({static_cast<unsigned char>(i), 0, 0});
+            png.layout.palette.push_back({static_cast<unsigned char>(i), 0, 0});
     return png;
 }
 
@@ -166,7 +181,7 @@ TEST_F(TextureSetTest, FormatFollowsChannelsAndPixelsArriveUnchanged)
     struct Case {
         const char* fileName;
         unsigned TextureSet::*name;
-        TestPng png;
+        PngSamplePicture png;
         GLenum format;
     };
     const Case cases[] = {
@@ -195,8 +210,8 @@ TEST_F(TextureSetTest, FormatFollowsChannelsAndPixelsArriveUnchanged)
         ASSERT_NE(image.pixels, nullptr);
         const unsigned name = textures.*c.name;
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_INTERNAL_FORMAT), static_cast<int>(c.format));
-        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_WIDTH), static_cast<int>(c.png.width));
-        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_HEIGHT), static_cast<int>(c.png.height));
+        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_WIDTH), static_cast<int>(c.png.layout.width));
+        EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_HEIGHT), static_cast<int>(c.png.layout.height));
         // The reader's buffer, bottom row first, is what the texture holds.
         const std::size_t size = static_cast<std::size_t>(image.stride()) * image.height;
         EXPECT_EQ(textureBytes(name, c.format, size), std::vector<unsigned char>(image.pixels, image.pixels + size));
@@ -242,8 +257,8 @@ TEST_F(TextureSetTest, BrokenFilesGiveNamesWithoutImagesAndOneLineEach)
         EXPECT_EQ(naming, 1) << "lines naming the file";
     }
     // Everything else loaded as usual.
-    for (const TextureFile& entry : textureFiles) {
-        const unsigned name = textures.*entry.name;
+    for (const ExpectedTexture& entry : expectedTextures) {
+        const unsigned name = textures.*entry.texture;
         EXPECT_NE(name, 0u) << entry.fileName;
         const bool isBroken = name == textures.waterTexture || name == textures.sunTexture ||
                               name == textures.depthArrowTexture;
@@ -260,8 +275,8 @@ TEST_F(TextureSetTest, EmptyFolderStillGivesElevenDistinctNames)
     const std::vector<std::string> lines = linesOf(testing::internal::GetCapturedStderr());
     EXPECT_EQ(lines.size(), 11u);
     std::set<unsigned> seen;
-    for (const TextureFile& entry : textureFiles) {
-        const unsigned name = textures.*entry.name;
+    for (const ExpectedTexture& entry : expectedTextures) {
+        const unsigned name = textures.*entry.texture;
         EXPECT_NE(name, 0u) << entry.fileName;
         seen.insert(name);
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_WIDTH), 0) << entry.fileName;
@@ -279,9 +294,9 @@ TEST_F(TextureSetTest, ReleaseDeletesEveryNameAndKeepsTheFields)
     const TextureSet loaded = textures;
 
     releaseTextures();
-    for (const TextureFile& entry : textureFiles) {
-        const unsigned name = textures.*entry.name;
-        EXPECT_EQ(name, loaded.*entry.name) << entry.fileName;
+    for (const ExpectedTexture& entry : expectedTextures) {
+        const unsigned name = textures.*entry.texture;
+        EXPECT_EQ(name, loaded.*entry.texture) << entry.fileName;
         EXPECT_EQ(glIsTexture(name), GL_FALSE) << entry.fileName;
     }
 }

@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -180,8 +179,8 @@ TEST_F(InputStormTest, SurvivesTheStormKeepsTheArrowInItsTrackAndQuits)
     ASSERT_TRUE(isRunning(program)) << readFile(program.stderrPath);
 
     // The arrow travels x 570..623 and y 117..363 up from the window's bottom.
-    // Kept beside the test binary, to look at when this fails.
-    const std::string shotPath = std::filesystem::current_path() / "input_storm_last.png";
+    // Kept in the build folder, to look at when this fails.
+    const std::string shotPath = keptShotPath("input_storm_last.png");
     Image shot = screenshot(program, shotPath);
     ASSERT_EQ(shot.width, 640u);
     ASSERT_EQ(shot.height, 480u);

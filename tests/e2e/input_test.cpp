@@ -90,8 +90,8 @@ TEST_F(InputEndToEndTest, FortyStepsDownMoveTheGaugeAndDarkenTheWater)
 
     sendKey(program, "Down", 40);
     settle(1.0);
-    // Kept beside the test binary for a look by eye.
-    Image atDepth50 = screenshot(program, "input_depth50.png");
+    // Kept in the build folder for a look by eye.
+    Image atDepth50 = screenshot(program, keptShotPath("input_depth50.png"));
     ASSERT_EQ(atDepth50.width, 640u);
     ASSERT_TRUE(isRunning(program));
 

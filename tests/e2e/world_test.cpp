@@ -36,11 +36,11 @@ protected:
         ASSERT_TRUE(hideHelpPanel(program));
     }
 
-    // Screenshots are kept beside the test run for a person to look at.
+    // Screenshots are kept in the build folder for a person to look at.
     Image shot(const std::string& name)
     {
         settle(0.5);
-        return screenshot(program, name + ".png");
+        return screenshot(program, keptShotPath(name + ".png"));
     }
 
     void descend(int presses)

@@ -173,6 +173,11 @@ Image screenshot(const RunningProgram& program, const std::string& savePath)
     return loadPng(path);
 }
 
+std::string keptShotPath(const std::string& fileName)
+{
+    return std::string(MARIVANE_BINARY_DIR) + "/tests/" + fileName;
+}
+
 Rgb pixelAt(const Image& image, int x, int y)
 {
     if (image.pixels == nullptr || x < 0 || y < 0 || static_cast<std::uint32_t>(x) >= image.width ||

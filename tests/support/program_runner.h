@@ -48,6 +48,9 @@ void settle(double seconds = 0.5);
 // Screenshot of the program's window, read back as an image (top row first
 // in pixelAt's coordinates: x right, y down from the window's top-left).
 Image screenshot(const RunningProgram& program, const std::string& savePath = "");
+// Where a screenshot kept for a person to look at goes: the build folder's
+// tests/, from whatever folder the test runs.
+std::string keptShotPath(const std::string& fileName);
 struct Rgb {
     int r, g, b;
 };

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/png_reader.h"
-#include "png_writer_for_tests.h"
+#include "png_test_files.h"
 #include "program_runner.h"
 
 namespace {

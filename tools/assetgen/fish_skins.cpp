@@ -6,13 +6,13 @@
 #include "noise.h"
 
 const MackerelSkin mackerelSkins[mackerelSkinCount] = {
-    {"mackerel_texture_red.png", {0.74f, 0.12f, 0.10f}, {0.22f, 0.03f, 0.03f}, {0.97f, 0.88f, 0.85f}},
-    {"mackerel_texture_orange.png", {0.93f, 0.46f, 0.08f}, {0.30f, 0.10f, 0.02f}, {0.99f, 0.92f, 0.82f}},
-    {"mackerel_texture_yellow.png", {0.92f, 0.80f, 0.12f}, {0.34f, 0.27f, 0.03f}, {0.99f, 0.97f, 0.85f}},
-    {"mackerel_texture_green.png", {0.16f, 0.58f, 0.20f}, {0.03f, 0.17f, 0.05f}, {0.90f, 0.97f, 0.88f}},
+    {&TextureSet::mackerelRedTexture, {0.74f, 0.12f, 0.10f}, {0.22f, 0.03f, 0.03f}, {0.97f, 0.88f, 0.85f}},
+    {&TextureSet::mackerelOrangeTexture, {0.93f, 0.46f, 0.08f}, {0.30f, 0.10f, 0.02f}, {0.99f, 0.92f, 0.82f}},
+    {&TextureSet::mackerelYellowTexture, {0.92f, 0.80f, 0.12f}, {0.34f, 0.27f, 0.03f}, {0.99f, 0.97f, 0.85f}},
+    {&TextureSet::mackerelGreenTexture, {0.16f, 0.58f, 0.20f}, {0.03f, 0.17f, 0.05f}, {0.90f, 0.97f, 0.88f}},
     // The natural fish: iridescent blue-green back, black bars, silver belly.
-    {"mackerel_texture.png", {0.10f, 0.42f, 0.48f}, {0.02f, 0.06f, 0.09f}, {0.90f, 0.92f, 0.94f}},
-    {"mackerel_texture_purple.png", {0.48f, 0.18f, 0.62f}, {0.14f, 0.04f, 0.20f}, {0.95f, 0.90f, 0.98f}},
+    {&TextureSet::mackerelTexture, {0.10f, 0.42f, 0.48f}, {0.02f, 0.06f, 0.09f}, {0.90f, 0.92f, 0.94f}},
+    {&TextureSet::mackerelPurpleTexture, {0.48f, 0.18f, 0.62f}, {0.14f, 0.04f, 0.20f}, {0.95f, 0.90f, 0.98f}},
 };
 
 namespace {

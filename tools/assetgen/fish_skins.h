@@ -15,11 +15,12 @@
 // an upright ellipse in the picture and round on the fish.
 #pragma once
 
+#include "assets/texture_set.h"
 #include "colour_math.h"
 #include "raster.h"
 
 struct MackerelSkin {
-    const char* fileName;
+    unsigned TextureSet::*texture;  // the program's texture, which names the file
     Colour back;   // the upper body
     Colour bars;   // the wavy bars across the back
     Colour belly;  // the pale underside

@@ -1,4 +1,5 @@
-// Writes the eleven PNG pictures the program loads into one folder.
+// Writes the eleven PNG pictures the program loads into one folder, under the
+// names of the program's texture table.
 #pragma once
 
 #include <string>

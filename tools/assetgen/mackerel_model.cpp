@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "assets/mesh.h"
 #include "mackerel_body.h"
 #include "mackerel_fins.h"
 #include "model_builder.h"
@@ -34,7 +35,7 @@ Model buildMackerel()
 
 bool writeMackerelModel(const std::string& dir)
 {
-    const std::string path = dir + "/mackerel.obj";
+    const std::string path = dir + "/" + meshFileName;
     const Model model = buildMackerel();
 
     const Bounds bounds = modelBounds(model);

@@ -4,6 +4,6 @@
 
 #include <string>
 
-// Writes "mackerel.obj" into dir. Returns false (with a message on standard
-// error) when the file cannot be written.
+// Writes the fish mesh into dir, under the program's meshFileName. Returns
+// false (with a message on standard error) when the file cannot be written.
 bool writeMackerelModel(const std::string& dir);
