@@ -12,6 +12,7 @@
 #include "app/startup_trace.h"
 #include "app/teardown.h"
 #include "app/timer_list.h"
+#include "assets/asset_path.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
 #include "input/controls_help.h"
@@ -90,9 +91,11 @@ void startUp()
     traceStartupPhase("environment_box");
     sunPosition = new float[3];
     std::memcpy(sunPosition, initialSunPosition, sizeof initialSunPosition);
-    fishMesh = new Mesh(std::string(meshFileName));
+    const AssetLocation meshLocation = locateAsset(meshFileName);
+    fishMesh = new Mesh(meshLocation.path);
     if (fishMesh->positions == nullptr)
-        std::fprintf(stderr, "Warning: mesh \"%s\" could not be opened; drawing no fish\n", meshFileName);
+        std::fprintf(stderr, "Warning: mesh \"%s\" could not be opened (looked in %s); drawing no fish\n",
+                     meshFileName, describePlacesTried(meshLocation.tried).c_str());
     else if (fishMesh->indexCount == 0)
         std::fprintf(stderr, "Warning: mesh \"%s\" holds no faces; drawing no fish\n", meshFileName);
     traceStartupPhase("mesh");

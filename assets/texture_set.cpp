@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "assets/asset_path.h"
 #include "assets/png_reader.h"
 
 TextureSet textures;
@@ -43,7 +44,8 @@ std::string describePngFailure(const std::string& fileName)
 void loadTextures()
 {
     for (const TextureFile& entry : textureFiles) {
-        Image image = loadPng(entry.fileName);
+        const AssetLocation location = locateAsset(entry.fileName);
+        Image image = loadPng(location.path);
         unsigned& name = textures.*entry.name;
         glGenTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, name);
@@ -58,8 +60,13 @@ void loadTextures()
                 glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
                              GL_UNSIGNED_BYTE, image.pixels);
         } else {
+            std::string reason = describePngFailure(location.path);
+            if (reason == "missing")
+                reason += "; looked in " + describePlacesTried(location.tried);
+            else if (location.path != entry.fileName)
+                reason += " in " + location.path;
             std::fprintf(stderr, "Warning: texture \"%s\" not loaded (%s); drawing without it\n", entry.fileName,
-                         describePngFailure(entry.fileName).c_str());
+                         reason.c_str());
         }
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, entry.mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);

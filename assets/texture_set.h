@@ -1,5 +1,5 @@
 // The eleven textures of the scene, loaded once at start-up from PNG files in
-// the working directory. A file that fails to load leaves a texture name
+// the working directory, or else in the installed data folder (asset_path.h). A file that fails to load leaves a texture name
 // without an image, drawn untextured, and one line on standard error.
 #pragma once
 

@@ -47,11 +47,16 @@ void copyAssets(const std::string& dir)
 
 RunningProgram startProgram(const std::string& workDir, const std::vector<std::string>& env)
 {
+    return startProgramAt(programPath(), workDir, env);
+}
+
+RunningProgram startProgramAt(const std::string& binary, const std::string& workDir,
+                              const std::vector<std::string>& env)
+{
     RunningProgram program;
     program.workDir = workDir;
     program.stdoutPath = workDir + "/stdout.txt";
     program.stderrPath = workDir + "/stderr.txt";
-    const std::string binary = programPath();
     pid_t pid = fork();
     if (pid == 0) {
         if (chdir(workDir.c_str()) != 0)

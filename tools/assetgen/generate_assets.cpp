@@ -1,15 +1,33 @@
 // Writes the program's asset files (eleven images and the fish mesh) into the
-// folder named by the only argument.
+// folder named by the only argument; with --icons, the desktop icon at each
+// installed size (marivane_<size>.png) instead.
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "app_icon.h"
 #include "image_assets.h"
 #include "mackerel_model.h"
 
+namespace {
+
+bool writeIcons(const std::string& dir)
+{
+    for (int size : appIconSizes) {
+        if (!writeRaster(dir + "/marivane_" + std::to_string(size) + ".png", makeAppIcon(size)))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0)
+        return writeIcons(argv[2]) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: marivane_assetgen OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: marivane_assetgen OUTPUT_FOLDER\n       marivane_assetgen --icons OUTPUT_FOLDER\n");
         return 2;
     }
     const std::string dir = argv[1];

@@ -23,10 +23,10 @@ constexpr int sunSize = 256;
 // at every start.
 constexpr PngEncoding assetEncoding{PngRowFilter::up, 9};
 
-bool writeOne(const std::string& dir, const std::string& fileName, const std::function<Raster()>& make)
+}  // namespace
+
+bool writeRaster(const std::string& path, const Raster& raster)
 {
-    const std::string path = dir + "/" + fileName;
-    const Raster raster = make();
     // A negative size would wrap to a huge one.
     const RgbPixels pixels{static_cast<std::uint32_t>(std::max(raster.width, 0)),
                            static_cast<std::uint32_t>(std::max(raster.height, 0)), raster.channels,
@@ -36,6 +36,13 @@ bool writeOne(const std::string& dir, const std::string& fileName, const std::fu
         return true;
     std::fprintf(stderr, "marivane_assetgen: cannot write %s: %s\n", path.c_str(), error.c_str());
     return false;
+}
+
+namespace {
+
+bool writeOne(const std::string& dir, const std::string& fileName, const std::function<Raster()>& make)
+{
+    return writeRaster(dir + "/" + fileName, make());
 }
 
 // The picture drawn for each of the program's textures; empty for a texture

@@ -1,0 +1,74 @@
+#include "assets/asset_path.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
+
+// The build passes the installed layout's data folder relative to the
+// programs' folder; this is the layout of a default installation.
+#ifndef MARIVANE_DATA_DIR_FROM_BIN
+#define MARIVANE_DATA_DIR_FROM_BIN "../share/marivane"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool present(const std::string& path)
+{
+    std::error_code ignored;
+    return fs::exists(path, ignored);
+}
+
+std::string currentDir()
+{
+    std::error_code error;
+    fs::path here = fs::current_path(error);
+    return error ? std::string(".") : here.string();
+}
+
+}  // namespace
+
+AssetLocation locateAssetIn(const std::string& fileName, const std::string& workDir,
+                            const std::string& installedDir)
+{
+    AssetLocation location;
+    // The bare name opens in the working directory exactly as before; the
+    // warning names the folder in full.
+    const std::string local = workDir.empty() ? fileName : (fs::path(workDir) / fileName).string();
+    location.tried.push_back((fs::path(workDir.empty() ? currentDir() : workDir) / fileName).string());
+    location.path = local;
+    if (present(local) || installedDir.empty())
+        return location;
+    const std::string installed = (fs::path(installedDir) / fileName).string();
+    location.tried.push_back(installed);
+    if (present(installed))
+        location.path = installed;
+    return location;
+}
+
+std::string installedAssetDir()
+{
+    std::error_code error;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (error || exe.empty())
+        return {};
+    return (exe.parent_path() / MARIVANE_DATA_DIR_FROM_BIN).lexically_normal().string();
+}
+
+AssetLocation locateAsset(const std::string& fileName)
+{
+    return locateAssetIn(fileName, std::string(), installedAssetDir());
+}
+
+std::string describePlacesTried(const std::vector<std::string>& tried)
+{
+    std::string text;
+    for (std::size_t i = 0; i < tried.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == tried.size() ? " and " : ", ";
+        text += tried[i];
+    }
+    return text;
+}

@@ -1,0 +1,38 @@
+# What `cmake --install` puts where, in two components: "marivane" (the
+# program, liborlin's runtime file, the assets, the desktop entry, icon and
+# manual page) and "orlin-dev" (Orlin's headers, link-time name, pkg-config
+# and CMake package; gui/CMakeLists.txt).
+install(TARGETS marivane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT marivane)
+install(DIRECTORY ${MARIVANE_ASSET_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/marivane COMPONENT marivane)
+foreach(size IN LISTS MARIVANE_ICON_SIZES)
+  install(FILES ${MARIVANE_ICON_DIR}/marivane_${size}.png RENAME marivane.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps COMPONENT marivane)
+endforeach()
+install(FILES packaging/marivane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT marivane)
+
+# The manual page and the Debian changelog are installed compressed, without
+# a time stamp in the gzip header, as Debian packages carry them.
+set(MARIVANE_GZIP_DIR ${CMAKE_BINARY_DIR}/packaging)
+set(MARIVANE_GZIPPED)
+foreach(source docs/marivane.6 packaging/changelog)
+  get_filename_component(name ${source} NAME)
+  add_custom_command(
+    OUTPUT ${MARIVANE_GZIP_DIR}/${name}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MARIVANE_GZIP_DIR}
+    COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/${source} > ${MARIVANE_GZIP_DIR}/${name}.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/${source}
+    COMMENT "Compressing ${name}")
+  list(APPEND MARIVANE_GZIPPED ${MARIVANE_GZIP_DIR}/${name}.gz)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${MARIVANE_GZIPPED})
+install(FILES ${MARIVANE_GZIP_DIR}/marivane.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT marivane)
+
+# Each package's own doc folder holds the copyright file and the changelog.
+foreach(component_package marivane:marivane orlin-dev:liborlin-dev)
+  string(REPLACE ":" ";" pair ${component_package})
+  list(GET pair 0 component)
+  list(GET pair 1 package)
+  install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
+  install(FILES ${MARIVANE_GZIP_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
+    COMPONENT ${component})
+endforeach()
