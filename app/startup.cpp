@@ -17,6 +17,7 @@
 #include "assets/texture_set.h"
 #include "input/key_translation.h"
 #include "platform/font_location.h"
+#include "platform/video_driver.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
 #include "render/frame.h"
@@ -42,6 +43,7 @@ void emptyCallback(int) {}
 void startUp()
 {
     traceStartupPhase("main");
+    chooseVideoDriver();
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Error: couldn't initialize video\n");
         std::fflush(stdout);
