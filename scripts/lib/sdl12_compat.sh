@@ -27,7 +27,10 @@ sdl12_compat_libdir() {
     mkdir -p "$cache/root"
     # apt-get download writes into the current folder; as root it warns that
     # the download is not sandboxed, which is harmless here.
-    (cd "$cache" && apt-get download -qq libsdl1.2-compat 2>/dev/null) >&2 || return 1
+    if ! (cd "$cache" && apt-get download -qq libsdl1.2-compat) >"$cache/download.log" 2>&1; then
+      cat "$cache/download.log" >&2
+      return 1
+    fi
     dpkg-deb -x "$cache"/libsdl1.2-compat_*.deb "$cache/root" || return 1
     libdir=$(find "$cache/root" -type d -name sdl12-compat | head -n1)
     if [ -z "$libdir" ] || [ ! -e "$libdir/libSDL-1.2.so.0" ]; then
