@@ -183,16 +183,16 @@ void reportSkipped(const std::string& fileName, const LoadState& state)
 {
     if (state.skippedFaces == 0 && state.skippedLines == 0)
         return;
-    std::string message = "Warning: \"" + fileName + "\":";
+    std::fprintf(stderr, "Warning: \"%s\":", fileName.c_str());
     if (state.skippedFaces > 0)
-        message += " " + std::to_string(state.skippedFaces) + (state.skippedFaces == 1 ? " face" : " faces") +
-                   " skipped (corners must be full a/b/c references to earlier entries with finite values)";
-    if (state.skippedFaces > 0 && state.skippedLines > 0)
-        message += ",";
+        std::fprintf(stderr,
+                     " %ld face%s skipped (corners must be full a/b/c references to earlier entries with finite "
+                     "values)%s",
+                     state.skippedFaces, state.skippedFaces == 1 ? "" : "s", state.skippedLines > 0 ? "," : "");
     if (state.skippedLines > 0)
-        message += " " + std::to_string(state.skippedLines) + (state.skippedLines == 1 ? " line" : " lines") +
-                   " longer than 511 characters skipped";
-    std::fprintf(stderr, "%s\n", message.c_str());
+        std::fprintf(stderr, " %ld line%s longer than 511 characters skipped", state.skippedLines,
+                     state.skippedLines == 1 ? "" : "s");
+    std::fprintf(stderr, "\n");
 }
 
 }  // namespace
