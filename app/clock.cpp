@@ -1,12 +1,16 @@
 #include "app/clock.h"
 
-#include <sys/time.h>
+#include <time.h>
+
+#include <cmath>
 
 double clockReading()
 {
-    timeval now{};
-    gettimeofday(&now, nullptr);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_usec) * 0.000001;
+    // Monotonic: a step of the system clock (NTP, the user, a resume) must
+    // not make a frame or a timer's wait negative or huge.
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 0.000000001;
 }
 
 bool recordFrameTime(FrameRateSampler& sampler, double seconds, double& framesPerSecond)
@@ -25,4 +29,12 @@ bool recordFrameTime(FrameRateSampler& sampler, double seconds, double& framesPe
 float environmentClockStep(double framesPerSecond)
 {
     return static_cast<float>(1.0 / framesPerSecond);
+}
+
+float advanceEnvironmentClock(float clock, float step)
+{
+    float next = clock + step;
+    if (next >= waterPatternPeriod)
+        next = std::fmod(next, waterPatternPeriod);
+    return next;
 }

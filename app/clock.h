@@ -1,7 +1,8 @@
-// The wall clock and the frame-rate arithmetic the main loop runs on.
+// The clock and the frame-rate arithmetic the main loop runs on.
 #pragma once
 
-// Wall-clock seconds: gettimeofday's seconds plus its microseconds.
+// Seconds on the monotonic clock, for elapsed times only (its zero is
+// arbitrary).
 double clockReading();
 
 // The estimate is replaced after every window of this many frames.
@@ -20,3 +21,12 @@ bool recordFrameTime(FrameRateSampler& sampler, double seconds, double& framesPe
 // How far the environment clock moves per frame: 1 / fps, as a float.
 // Zero while the estimate is still infinite.
 float environmentClockStep(double framesPerSecond);
+
+// The water's picture repeats exactly every 400 s of its clock: the wave's
+// 25 s period and the 16 s the drift takes over one texture repeat.
+constexpr float waterPatternPeriod = 400.0f;
+
+// The environment clock after one more step, kept within one period of the
+// water's pattern so that the float never grows coarse enough to round away
+// the steps.
+float advanceEnvironmentClock(float clock, float step);

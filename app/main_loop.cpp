@@ -20,7 +20,7 @@ void runMainLoopIteration(FrameRateSampler& sampler)
     recordFrameTime(sampler, t1 - t0, framesPerSecond);
 
     if (environmentBox != nullptr)
-        environmentBox->clock += environmentClockStep(framesPerSecond);
+        environmentBox->clock = advanceEnvironmentClock(environmentBox->clock, environmentClockStep(framesPerSecond));
 
     runTimerPass(clockReading());
 }

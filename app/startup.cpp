@@ -18,6 +18,7 @@
 #include "input/controls_help.h"
 #include "input/key_translation.h"
 #include "platform/font_location.h"
+#include "platform/video_driver.h"
 #include "platform/video_mode.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
@@ -43,6 +44,7 @@ void emptyCallback(int) {}
 void startUp()
 {
     traceStartupPhase("main");
+    chooseVideoDriver();
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Error: couldn't initialize video\n");
         std::fflush(stdout);

@@ -1,5 +1,6 @@
 #include "assets/mesh.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -97,6 +98,7 @@ struct LoadState {
     float vnHold[3] = {0.0f, 0.0f, 0.0f};
     float vtHold[2] = {0.0f, 0.0f};
     long skippedFaces = 0;
+    long skippedLines = 0;
 };
 
 void readFace(LoadState& state, const char* cursor)
@@ -110,6 +112,20 @@ void readFace(LoadState& state, const char* cursor)
                          state.normals.size() / 3, corner)) {
             ++state.skippedFaces;
             return;
+        }
+    }
+    // An infinite or NaN value would poison the merge's ordering and the
+    // drawing: the face is as unreadable as one with a bad index.
+    for (const CornerRef& corner : corners) {
+        const float* p = &state.positions[3 * static_cast<std::size_t>(corner.position - 1)];
+        const float* n = &state.normals[3 * static_cast<std::size_t>(corner.normal - 1)];
+        const float* t = &state.texCoords[2 * static_cast<std::size_t>(corner.texCoord - 1)];
+        const float values[8] = {p[0], p[1], p[2], n[0], n[1], n[2], t[0], t[1]};
+        for (float value : values) {
+            if (!std::isfinite(value)) {
+                ++state.skippedFaces;
+                return;
+            }
         }
     }
     // All three corners are sound: only now do they reach the vertex table,
@@ -148,6 +164,36 @@ void readLine(LoadState& state, const char* line)
     }
 }
 
+// Called when a line has filled the read buffer without its line feed.
+// Reads and drops the rest of the line, up to and including its line feed;
+// true when there was more to it than the buffer held.
+bool dropRestOfLine(std::FILE* file)
+{
+    int next = std::fgetc(file);
+    if (next == EOF || next == '\n')
+        return false;
+    while (next != EOF && next != '\n')
+        next = std::fgetc(file);
+    return true;
+}
+
+// One line on standard error for everything the load had to leave out.
+void reportSkipped(const std::string& fileName, const LoadState& state)
+{
+    if (state.skippedFaces == 0 && state.skippedLines == 0)
+        return;
+    std::fprintf(stderr, "Warning: \"%s\":", fileName.c_str());
+    if (state.skippedFaces > 0)
+        std::fprintf(stderr,
+                     " %ld face%s skipped (corners must be full a/b/c references to earlier entries with finite "
+                     "values)%s",
+                     state.skippedFaces, state.skippedFaces == 1 ? "" : "s", state.skippedLines > 0 ? "," : "");
+    if (state.skippedLines > 0)
+        std::fprintf(stderr, " %ld line%s longer than 511 characters skipped", state.skippedLines,
+                     state.skippedLines == 1 ? "" : "s");
+    std::fprintf(stderr, "\n");
+}
+
 }  // namespace
 
 Mesh::Mesh(const std::string& fileName)
@@ -159,10 +205,22 @@ Mesh::Mesh(const std::string& fileName)
         return;
 
     LoadState state;
-    // Lines longer than the buffer are read, and handled, in pieces.
     char line[512];
-    while (std::fgets(line, sizeof line, file.get()) != nullptr)
+    for (;;) {
+        // fgets writes a terminator into the last byte only when it fills
+        // the buffer; unlike strlen, this is not fooled by a NUL in the line.
+        line[sizeof line - 1] = 'x';
+        if (std::fgets(line, sizeof line, file.get()) == nullptr)
+            break;
+        const bool filled = line[sizeof line - 1] == '\0' && line[sizeof line - 2] != '\n';
+        if (filled && dropRestOfLine(file.get())) {
+            // Its pieces, read as lines, could add entries that shift every
+            // later index, or cut a number short: the whole line is dropped.
+            ++state.skippedLines;
+            continue;
+        }
         readLine(state, line);
+    }
     file.reset();
 
     const std::size_t vertices = state.vertexTable.size();
@@ -186,9 +244,7 @@ Mesh::Mesh(const std::string& fileName)
     indexCount = static_cast<std::int32_t>(state.indices.size());
     indices = newIndices.release();
 
-    if (state.skippedFaces > 0)
-        std::fprintf(stderr, "Warning: \"%s\": %ld face%s skipped (corners must be full a/b/c references to earlier entries)\n",
-                     fileName.c_str(), state.skippedFaces, state.skippedFaces == 1 ? "" : "s");
+    reportSkipped(fileName, state);
 }
 
 void releaseMesh(Mesh* mesh)

@@ -19,6 +19,9 @@ struct Checkpoint {
     double residentKb = 0;
     double peakResidentKb = 0;
     double heapBytes = 0;
+    double programBytes = 0;
+    double orlinBytes = 0;
+    double otherBytes = 0;
 };
 
 std::map<long, Checkpoint> readCheckpoints(const std::string& output)
@@ -29,8 +32,11 @@ std::map<long, Checkpoint> readCheckpoints(const std::string& output)
     while (std::getline(lines, line)) {
         long frame = 0;
         Checkpoint point;
-        if (std::sscanf(line.c_str(), "soak frame=%ld rss_kb=%lf peak_rss_kb=%lf heap_bytes=%lf", &frame,
-                        &point.residentKb, &point.peakResidentKb, &point.heapBytes) == 4)
+        if (std::sscanf(line.c_str(),
+                        "soak frame=%ld rss_kb=%lf peak_rss_kb=%lf heap_bytes=%lf program_bytes=%lf "
+                        "orlin_bytes=%lf other_bytes=%lf",
+                        &frame, &point.residentKb, &point.peakResidentKb, &point.heapBytes, &point.programBytes,
+                        &point.orlinBytes, &point.otherBytes) == 7)
             checkpoints[frame] = point;
     }
     return checkpoints;
@@ -58,6 +64,11 @@ void benchProgramMemory(benchmark::State& state, long firstFrame, long lastFrame
         state.counters["rss_growth_kb"] = last.residentKb - first.residentKb;
         state.counters["peak_rss_growth_kb"] = last.peakResidentKb - first.peakResidentKb;
         state.counters["heap_growth_bytes"] = last.heapBytes - first.heapBytes;
+        // Whose blocks: ours (the program's and Orlin's) or the driver's and
+        // the system libraries'.
+        state.counters["heap_growth_program_bytes"] = last.programBytes - first.programBytes;
+        state.counters["heap_growth_orlin_bytes"] = last.orlinBytes - first.orlinBytes;
+        state.counters["heap_growth_other_bytes"] = last.otherBytes - first.otherBytes;
         state.counters["first_frame"] = static_cast<double>(firstFrame);
         state.counters["last_frame"] = static_cast<double>(lastFrame);
     }

@@ -298,6 +298,12 @@ void SummaryReporter::Finalize()
         get("memory/program", "peak_rss_growth_kb"));
     add("memory", "heap_growth_bytes", "heap in use growth, frame " + first + " to " + last, "bytes", 0,
         get("memory/program", "heap_growth_bytes"));
+    add("memory", "heap_growth_program_bytes", "  of it the program's blocks", "bytes", 0,
+        get("memory/program", "heap_growth_program_bytes"));
+    add("memory", "heap_growth_orlin_bytes", "  of it Orlin's blocks", "bytes", 0,
+        get("memory/program", "heap_growth_orlin_bytes"));
+    add("memory", "heap_growth_other_bytes", "  of it the driver's and system libraries' blocks", "bytes", 0,
+        get("memory/program", "heap_growth_other_bytes"));
 
     // Targets.
     std::vector<Target> targets;

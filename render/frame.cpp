@@ -82,9 +82,13 @@ void drawOverlayQuad(unsigned texture, float width, float height)
 
 void setUpCamera()
 {
+    // A window shrunk to no height (or width) has no aspect: keep the last one.
+    static double aspect = 4.0 / 3.0;
+    if (windowWidth > 0 && windowHeight > 0)
+        aspect = static_cast<double>(windowWidth) / static_cast<double>(windowHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(60.0, static_cast<double>(windowWidth) / static_cast<double>(windowHeight), 0.5, 200.0);
+    gluPerspective(60.0, aspect, 0.5, 200.0);
 
     // Orbit the focus point, which sits `depth` units below the surface.
     glMatrixMode(GL_MODELVIEW);

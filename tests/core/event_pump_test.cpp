@@ -89,6 +89,21 @@ void drainQueue()
     }
 }
 
+// The GUI calls without the mouseMove reports of the pointer standing at
+// GUI position (x, y). SDL may report where the pointer is when the window
+// changes under it or when the program warps it (sdl12-compat posts the
+// warp's motion at once, SDL 1.2.15 drops it when SDL already had the pointer
+// there); such a report is forwarded like any motion, and only the pushed
+// events are under test.
+std::vector<OrlinCall> withoutPointerReportsAt(int x, int y)
+{
+    std::vector<OrlinCall> calls;
+    for (const OrlinCall& call : orlinCalls())
+        if (!(call.name == "mouseMove" && call.args == std::vector<int>{x, y, 0, 0}))
+            calls.push_back(call);
+    return calls;
+}
+
 class EventPumpTest : public GlWindowTest {
 protected:
     void SetUp() override
@@ -207,7 +222,7 @@ TEST_F(MouseLookTest, TurnsTheCameraByTheUsersMovesOnlyAndLosesNoOtherEvent)
     EXPECT_FLOAT_EQ(cameraPitch, -1.0f);
     // The events queued behind the look are all still handled, in order.
     std::vector<OrlinCall> expected = {{"keyDown", {'k', 103, 376, 0, 0}}, {"mouseUp", {0, 100, 380, 0, 0}}};
-    EXPECT_EQ(orlinCalls(), expected);
+    EXPECT_EQ(withoutPointerReportsAt(100, 380), expected);
     EXPECT_FALSE(mouseLookActive);
 
     // Then the real thing: a button and a move through the X server, and the
@@ -357,7 +372,11 @@ TEST_F(EventPumpTest, ResizeRebuildsTheViewsAndDrawsOneFrameBeforeTheNextEvent)
                                              {"resetView", {}},
                                              {"draw", {}},
                                              {"keyDown", {'x', 0, 0, 0, 0}}};
-    EXPECT_EQ(orlinCalls(), expected);
+    // The window grew: if it now lies under the pointer, SDL may say so.
+    int pointerX = 0;
+    int pointerY = 0;
+    SDL_GetMouseState(&pointerX, &pointerY);
+    EXPECT_EQ(withoutPointerReportsAt(pointerX, 600 - pointerY), expected);
 
     // The window really has the new size: the frame fills all of it.
     ASSERT_NE(SDL_GetVideoSurface(), nullptr);

@@ -149,7 +149,8 @@ TEST_F(FrameTest, ProjectionFollowsTheWindowsAspect)
         int width, height;
         double aspect;
     };
-    for (Case c : {Case{640, 480, 4.0 / 3.0}, Case{800, 600, 4.0 / 3.0}, Case{1000, 500, 2.0}}) {
+    // A window without height keeps the aspect it had before.
+    for (Case c : {Case{640, 480, 4.0 / 3.0}, Case{800, 600, 4.0 / 3.0}, Case{1000, 500, 2.0}, Case{1000, 0, 2.0}}) {
         windowWidth = c.width;
         windowHeight = c.height;
         setUpCamera();

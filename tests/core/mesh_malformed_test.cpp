@@ -99,26 +99,42 @@ TEST_F(MeshMalformedTest, SkippedFacesAreReportedOnceWithTheirCount)
     expectSkippedFaceLine(stderrText(), path, static_cast<int>(std::size(badFaces)));
 }
 
-TEST_F(MeshMalformedTest, LineLongerThanTheBufferIsReadInPieces)
+TEST_F(MeshMalformedTest, LineLongerThanTheBufferIsSkippedWholeAndCounted)
 {
-    // 511 characters fill one piece; what follows on the same line is read
-    // as a line of its own.
+    // 511 characters fill the buffer: a line that long still counts as whole.
     const std::string filler = "# " + std::string(509, 'x');
     ASSERT_EQ(filler.size(), 511u);
-    const std::string path = writeObj(filler + "v 7 8 9\n" +
-                                      "v 1 0 0\nv 0 1 0\nvt 0 0\nvn 0 0 1\n" +
-                                      // A face whose corners run past the first piece.
-                                      "f" + std::string(505, ' ') + "1/1/1 2/1/1 3/1/1\n" +
-                                      // A number too long for one piece, then its tail as a line.
-                                      "v " + std::string(700, '1') + " 2 3\n" +
-                                      "f 1/1/1 2/1/1 3/1/1" + std::string(1500, ' ') + "junk\n");
+    std::string fullFace = "f 1/1/1 2/1/1 3/1/1";
+    fullFace += std::string(511 - fullFace.size(), ' ');
+    const std::string path = writeObj(filler + "v 7 8 9\n" +  // a comment whose tail would read as a vertex
+                                      "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvn 0 0 1\n" +
+                                      "v " + std::string(700, '1') + " 2 3\n" +  // a number too long to hold
+                                      "f 1/1/1 2/1/1 3/1/1" + std::string(1500, ' ') + "junk\n" + fullFace + "\n");
     MeshPtr mesh = load(path);
     expectMeshInvariants(*mesh);
     ASSERT_EQ(mesh->vertexCount, 3);
-    EXPECT_THAT(std::vector<float>(mesh->positions, mesh->positions + 3), ElementsAre(7, 8, 9));
-    EXPECT_EQ(mesh->indexCount, 3);
-    // The split face line has only one corner in its first piece.
-    expectSkippedFaceLine(stderrText(), path, 1);
+    EXPECT_THAT(std::vector<float>(mesh->positions, mesh->positions + 9), ElementsAre(0, 0, 0, 1, 0, 0, 0, 1, 0));
+    EXPECT_THAT(indicesOf(*mesh), ElementsAre(0u, 1u, 2u));
+    const std::string& errors = stderrText();
+    EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "exactly one line: " << errors;
+    EXPECT_NE(errors.find(path), std::string::npos) << errors;
+    EXPECT_NE(errors.find(" 3 lines longer than 511 characters skipped"), std::string::npos) << errors;
+}
+
+TEST_F(MeshMalformedTest, FaceNamingAnInfiniteOrNaNValueIsSkipped)
+{
+    const std::string path = writeObj(std::string(entries) +
+                                      "v 1e999 0 0\nv 0 nan 0\nvt 0 -inf\nvn NAN 0 1\n"
+                                      "f 1/1/1 2/2/1 3/3/1\n"
+                                      "f 1/1/1 2/2/1 6/1/1\n"
+                                      "f 1/1/1 7/2/1 3/3/1\n"
+                                      "f 1/4/1 2/2/1 3/3/1\n"
+                                      "f 1/1/3 2/2/1 3/3/1\n");
+    MeshPtr mesh = load(path);
+    expectMeshInvariants(*mesh);
+    EXPECT_EQ(mesh->vertexCount, 3);
+    EXPECT_THAT(indicesOf(*mesh), ElementsAre(0u, 1u, 2u));
+    expectSkippedFaceLine(stderrText(), path, 4);
 }
 
 TEST_F(MeshMalformedTest, RandomBytesNeverBreakTheMesh)

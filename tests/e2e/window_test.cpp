@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,20 @@ TEST_F(WindowTest, OpensNamedWindowAndEndsCleanlyOnSigterm)
 
 TEST_F(WindowTest, NoDisplayMeansMessageAndStatusOne)
 {
-    program = startProgram(dir, {"DISPLAY=:65000", "SDL_VIDEODRIVER=x11"});
-    EXPECT_EQ(waitForExit(program), 1);
-    EXPECT_EQ(readFile(program.stdoutPath), "Error: couldn't initialize video\n");
+    // Started from a terminal (TERM set) without a display, SDL must not fall
+    // back to a console driver that takes over the terminal: the message
+    // alone, with no escape sequences around it.
+    const std::vector<std::string> environments[] = {
+        {"DISPLAY=:65000", "SDL_VIDEODRIVER=x11"},
+        {"DISPLAY=", "SDL_VIDEODRIVER=", "TERM=xterm"},
+        {"DISPLAY=", "SDL_VIDEODRIVER=", "TERM="},
+    };
+    for (const std::vector<std::string>& environment : environments) {
+        SCOPED_TRACE(environment[0] + " " + environment.back());
+        program = startProgram(dir, environment);
+        EXPECT_EQ(waitForExit(program), 1);
+        EXPECT_EQ(readFile(program.stdoutPath), "Error: couldn't initialize video\n");
+    }
 }
 
 TEST_F(WindowTest, RefusedWindowMeansMessageAndStatusOne)
