@@ -116,12 +116,14 @@ void readFace(LoadState& state, const char* cursor)
     }
     // An infinite or NaN value would poison the merge's ordering and the
     // drawing: the face is as unreadable as one with a bad index.
-    for (const CornerRef& corner : corners) {
+    MeshVertex keys[3];
+    for (int i = 0; i < 3; ++i) {
+        const CornerRef& corner = corners[i];
         const float* p = &state.positions[3 * static_cast<std::size_t>(corner.position - 1)];
         const float* n = &state.normals[3 * static_cast<std::size_t>(corner.normal - 1)];
         const float* t = &state.texCoords[2 * static_cast<std::size_t>(corner.texCoord - 1)];
-        const float values[8] = {p[0], p[1], p[2], n[0], n[1], n[2], t[0], t[1]};
-        for (float value : values) {
+        keys[i] = {{p[0], p[1], p[2], n[0], n[1], n[2], t[0], t[1]}};
+        for (float value : keys[i].component) {
             if (!std::isfinite(value)) {
                 ++state.skippedFaces;
                 return;
@@ -130,11 +132,7 @@ void readFace(LoadState& state, const char* cursor)
     }
     // All three corners are sound: only now do they reach the vertex table,
     // so no vertex exists that no index names.
-    for (const CornerRef& corner : corners) {
-        const float* p = &state.positions[3 * static_cast<std::size_t>(corner.position - 1)];
-        const float* n = &state.normals[3 * static_cast<std::size_t>(corner.normal - 1)];
-        const float* t = &state.texCoords[2 * static_cast<std::size_t>(corner.texCoord - 1)];
-        MeshVertex key{{p[0], p[1], p[2], n[0], n[1], n[2], t[0], t[1]}};
+    for (const MeshVertex& key : keys) {
         auto next = static_cast<std::int32_t>(state.vertexTable.size());
         auto [entry, inserted] = state.vertexTable.try_emplace(key, next);
         state.indices.push_back(static_cast<std::uint32_t>(entry->second));
