@@ -3,11 +3,11 @@
 # Usage: cmake -DOUTPUT=file.cpp -DTABLES="name=path;name=path" -P embed_tables.cmake
 # Each CSV: lines starting with '#' are comments, then one header line, then
 # rows of numbers, all with the header's number of columns. For each table the
-# source defines `const SpectralTable name` (see optics/spectral_tables.h).
+# source defines `const SpectralTable name` (see optics/measured_tables.h).
 cmake_minimum_required(VERSION 3.25)
 
 set(source "// Generated from the CSV tables in data/optics by cmake/embed_tables.cmake.\n")
-string(APPEND source "#include \"optics/spectral_tables.h\"\n\nnamespace {\n\n")
+string(APPEND source "#include \"optics/measured_tables.h\"\n\nnamespace {\n\n")
 set(definitions "")
 foreach(entry IN LISTS TABLES)
   string(REPLACE "=" ";" parts "${entry}")

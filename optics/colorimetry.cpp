@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "optics/spectral_tables.h"
+#include "optics/measured_tables.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "optics/spectral_tables.h"
+#include "optics/measured_tables.h"
 
 namespace {
 
