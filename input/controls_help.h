@@ -14,4 +14,5 @@ inline constexpr OrlinHelpRow controlsHelpRows[] = {
     {"F3", "change the kind of water"},
     {"F4", "show or hide the colour chart"},
     {"F5", "start or stop a slow dive"},
+    {"F12", "save a screenshot in your pictures folder"},
 };

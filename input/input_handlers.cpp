@@ -7,6 +7,7 @@
 #include "input/key_translation.h"
 #include "input/slow_dive.h"
 #include "render/depth_lighting.h"
+#include "render/screenshot.h"
 #include "state/program_state.h"
 
 namespace {
@@ -15,6 +16,7 @@ namespace {
 bool f3Held = false;
 bool f4Held = false;
 bool f5Held = false;
+bool f12Held = false;
 
 // The program's function keys act when pressed without control, alt or meta,
 // as the GUI's own do, and once per press however long they are held.
@@ -59,6 +61,9 @@ void handleKeyDown(int key)
     } else if (key == orlinKeyF5) {
         if (firstPlainPress(f5Held, modifiers))
             toggleDive();
+    } else if (key == orlinKeyF12) {
+        if (firstPlainPress(f12Held, modifiers))
+            requestScreenshot();
     }
 }
 
@@ -72,6 +77,8 @@ void handleKeyUp(int key)
         f4Held = false;
     else if (key == orlinKeyF5)
         f5Held = false;
+    else if (key == orlinKeyF12)
+        f12Held = false;
     guiContext->keyUp(key, mouseX, mouseY, 0, 0);
 }
 

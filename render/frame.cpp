@@ -10,6 +10,7 @@
 #include "assets/texture_set.h"
 #include "render/colour_overlay.h"
 #include "render/depth_lighting.h"
+#include "render/screenshot.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
 #include "state/program_state.h"
@@ -127,5 +128,6 @@ void drawFrame()
 
     syncColourOverlay();
     guiContext->draw();
+    takeRequestedScreenshot();
     SDL_GL_SwapBuffers();
 }

@@ -26,6 +26,8 @@ struct OrlinContext::Impl {
     std::string label;  // the host's line of text, top-right corner at (labelRight, labelTop)
     int labelRight = 0;
     int labelTop = 0;
+    std::string message;                     // shown until messageEnds
+    OverlayClock::time_point messageEnds;
     // Held function keys: key repeat must not toggle a panel on and off.
     bool f1Held = false;
     bool f2Held = false;

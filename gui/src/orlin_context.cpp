@@ -5,6 +5,7 @@
 #include "atlas_texture.h"
 #include "context_impl.h"
 #include "context_registry.h"
+#include "message_panel.h"
 #include "host_callbacks.h"
 #include "overlay_layout.h"
 #include "overlay_renderer.h"
@@ -89,6 +90,12 @@ void OrlinContext::setLabel(const char* text, int right, int top)
     impl->labelTop = top;
 }
 
+void OrlinContext::showMessage(const char* text, unsigned milliseconds)
+{
+    impl->message = text != nullptr ? text : "";
+    impl->messageEnds = OverlayClock::now() + std::chrono::milliseconds(milliseconds);
+}
+
 void OrlinContext::keepPanelsLeftOf(int x)
 {
     impl->keepPanelsLeftOf = x;
@@ -128,6 +135,12 @@ void OrlinContext::draw()
     if (context.frameRate.shown)
         addFrameRatePanel(context.batch, context.atlas, context.theme, context.frameRate, bottomPanelsTop,
                           panelWidth);
+    if (!context.message.empty()) {
+        if (OverlayClock::now() < context.messageEnds)
+            addMessagePanel(context.batch, context.atlas, context.theme, context.message.c_str(), context.width);
+        else
+            context.message.clear();
+    }
     if (!context.label.empty()) {
         const char* text = context.label.c_str();
         addText(context.batch, context.atlas, text, context.labelRight - textWidth(context.atlas, text),

@@ -1,8 +1,11 @@
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -186,6 +189,80 @@ TEST_F(InputEndToEndTest, ControlShiftQDoesNotQuit)
     // Still listening: the plain combination still ends it.
     sendKey(program, "ctrl+q");
     EXPECT_EQ(waitForExit(program, 10.0), 0) << readFile(program.stderrPath);
+}
+
+// F12 saves what the window shows into the pictures folder of the user's
+// HOME, and says so; a folder that cannot be written costs a message only.
+class ScreenshotEndToEnd : public ProgramTest {
+protected:
+    // Starts the program with HOME in the work folder, its Pictures made, and
+    // the user-dirs.dirs line given (none when empty).
+    ::testing::AssertionResult startWithHome(const std::string& userDirsLine)
+    {
+        home = dir + "/home";
+        std::filesystem::create_directories(home + "/Pictures");
+        std::filesystem::create_directories(home + "/.config");
+        if (!userDirsLine.empty())
+            std::ofstream(home + "/.config/user-dirs.dirs") << userDirsLine << "\n";
+        return startAndWaitForWindow({"HOME=" + home, "XDG_CONFIG_HOME="});
+    }
+
+    std::vector<std::string> savedPictures() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(home + "/Pictures"))
+            names.push_back(entry.path().string());
+        return names;
+    }
+
+    std::string home;
+};
+
+TEST_F(ScreenshotEndToEnd, F12SavesWhatTheWindowShows)
+{
+    ASSERT_TRUE(startWithHome(""));
+    ASSERT_TRUE(hideHelpPanel(program));
+    EXPECT_TRUE(savedPictures().empty()) << "a picture without the key";
+    sendKey(program, "F12");
+    const Image shown = screenshot(program, dir + "/shown.png");
+    settle(1.0);
+
+    const std::vector<std::string> saved = savedPictures();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_NE(saved[0].find("/marivane-"), std::string::npos) << saved[0];
+    const Image picture = loadPng(saved[0]);
+    ASSERT_EQ(picture.width, 640u);
+    ASSERT_EQ(picture.height, 480u);
+    // The water moves between the two readings and the saved-message appears
+    // at the bottom: compare the rest, on average.
+    long difference = 0;
+    long count = 0;
+    for (int y = 0; y < 400; y += 2)
+        for (int x = 0; x < 640; x += 2) {
+            const Rgb a = pixelAt(shown, x, y);
+            const Rgb b = pixelAt(picture, x, y);
+            difference += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+            ++count;
+        }
+    EXPECT_LT(static_cast<double>(difference) / count, 12.0) << "the saved picture is not what the window showed";
+
+    sendKey(program, "F12");
+    settle(1.0);
+    EXPECT_EQ(savedPictures().size(), 2u) << "a second picture in the same second needs a name of its own";
+}
+
+TEST_F(ScreenshotEndToEnd, AFolderThatCannotBeWrittenGivesAMessageAndTheProgramGoesOn)
+{
+    // Nothing, not even root, makes files in sysfs.
+    ASSERT_TRUE(startWithHome("XDG_PICTURES_DIR=\"/sys\""));
+    sendKey(program, "F12");
+    settle(1.0);
+    EXPECT_TRUE(isRunning(program));
+    EXPECT_NE(readFile(program.stderrPath).find("Could not save the screenshot: "), std::string::npos)
+        << readFile(program.stderrPath);
+    EXPECT_TRUE(savedPictures().empty());
+    sendKey(program, "ctrl+q");
+    EXPECT_EQ(waitForExit(program, 10.0), 0);
 }
 
 }  // namespace

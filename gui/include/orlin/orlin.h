@@ -115,6 +115,9 @@ public:
     // A line of text whose top-right corner is at (right, top); empty or null
     // removes it.
     void setLabel(const char* text, int right, int top);
+    // A short message in a small panel in the bottom-right corner, shown for
+    // the given time; a new message replaces the one shown.
+    void showMessage(const char* text, unsigned milliseconds);
 
     void resize(int width, int height);
     // Orthographic projection 0..width by 0..height, origin lower-left,

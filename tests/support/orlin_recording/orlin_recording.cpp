@@ -103,6 +103,12 @@ void OrlinContext::setLabel(const char* text, int right, int top)
     orlinCalls().push_back({"setLabel", {right, top}});
 }
 
+void OrlinContext::showMessage(const char* text, unsigned milliseconds)
+{
+    orlinConstructorArgs().message = text != nullptr ? text : "";
+    orlinCalls().push_back({"showMessage", {static_cast<int>(milliseconds)}});
+}
+
 void OrlinContext::keepPanelsLeftOf(int x)
 {
     orlinCalls().push_back({"keepPanelsLeftOf", {x}});

@@ -48,6 +48,7 @@ struct OrlinConstructorArgs {
     std::string helpTitle;                                      // as setHelp last gave them
     std::vector<std::pair<std::string, std::string>> helpRows;  // keys, action
     std::string label;                                          // as setLabel last gave it
+    std::string message;                                        // as showMessage last gave it
     int constructed = 0;
     int destroyed = 0;
 };

@@ -1,0 +1,71 @@
+#include "render/screenshot.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <vector>
+
+#include <GL/gl.h>
+
+#include "assets/png_writer.h"
+#include "platform/pictures_folder.h"
+#include "state/program_state.h"
+
+namespace {
+
+bool requested = false;
+
+constexpr unsigned messageMilliseconds = 2500;
+
+bool exists(const std::string& path)
+{
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+}  // namespace
+
+void requestScreenshot()
+{
+    requested = true;
+}
+
+std::string screenshotPath(const std::string& folder, std::time_t when)
+{
+    std::tm local {};
+    localtime_r(&when, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    const std::string stem = folder + "/marivane-" + stamp;
+    std::string path = stem + ".png";
+    for (int n = 2; exists(path); ++n)
+        path = stem + "-" + std::to_string(n) + ".png";
+    return path;
+}
+
+void takeRequestedScreenshot()
+{
+    if (!requested || windowWidth <= 0 || windowHeight <= 0)
+        return;
+    requested = false;
+
+    // The back buffer still holds the whole frame, the overlay included.
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(windowWidth) * windowHeight * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+
+    const std::string path = screenshotPath(picturesFolder(), std::time(nullptr));
+    const RgbPixels picture{static_cast<std::uint32_t>(windowWidth), static_cast<std::uint32_t>(windowHeight), 3,
+                            pixels.data(), PngRowOrder::bottomUp};
+    std::string error;
+    std::string message;
+    if (writeRgbPng(path, picture, PngEncoding{}, &error)) {
+        message = "Saved " + path;
+    } else {
+        message = "Could not save the screenshot: " + error;
+        std::fprintf(stderr, "%s\n", message.c_str());
+    }
+    if (guiContext != nullptr)
+        guiContext->showMessage(message.c_str(), messageMilliseconds);
+}
