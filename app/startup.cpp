@@ -54,6 +54,7 @@ void startUp()
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+    noteScreenSize();
     if (setVideoMode(initialWindowWidth, initialWindowHeight) == nullptr) {
         std::printf("Error: couldn't set video mode: %s\n", SDL_GetError());
         std::fflush(stdout);

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include "input/full_screen.h"
 #include "input/key_translation.h"
 #include "input/slow_dive.h"
 #include "render/depth_lighting.h"
@@ -16,6 +17,7 @@ namespace {
 bool f3Held = false;
 bool f4Held = false;
 bool f5Held = false;
+bool f11Held = false;
 bool f12Held = false;
 
 // The program's function keys act when pressed without control, alt or meta,
@@ -61,6 +63,9 @@ void handleKeyDown(int key)
     } else if (key == orlinKeyF5) {
         if (firstPlainPress(f5Held, modifiers))
             toggleDive();
+    } else if (key == orlinKeyF11) {
+        if (firstPlainPress(f11Held, modifiers))
+            toggleFullScreen();
     } else if (key == orlinKeyF12) {
         if (firstPlainPress(f12Held, modifiers))
             requestScreenshot();
@@ -77,6 +82,8 @@ void handleKeyUp(int key)
         f4Held = false;
     else if (key == orlinKeyF5)
         f5Held = false;
+    else if (key == orlinKeyF11)
+        f11Held = false;
     else if (key == orlinKeyF12)
         f12Held = false;
     guiContext->keyUp(key, mouseX, mouseY, 0, 0);

@@ -14,3 +14,8 @@ struct WindowRect {
 bool saveWindowRect(WindowRect& rect);
 // Puts the window back at a rectangle saveWindowRect gave.
 void restoreWindowRect(const WindowRect& rect);
+
+// A full-screen window belongs at the screen's top-left corner. Window
+// managers put it there; without one (a bare X server), SDL 2 sizes the
+// window to the screen but leaves it where it was, half off the screen.
+void moveWindowToScreenOrigin();

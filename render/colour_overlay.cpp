@@ -45,6 +45,7 @@ struct ShownState {
     int model = 0;
     float depth = 0.0f;
     bool chartShown = false;
+    GaugeOrigin gauge = {gaugeScaleX, gaugeScaleY};
 };
 ShownState shown;
 
@@ -139,15 +140,17 @@ void syncColourOverlay()
     if (guiContext == nullptr)
         return;
     const bool modelChanged = shown.model != colourModel;
-    if (modelChanged) {
+    const GaugeOrigin gauge = gaugeOrigin();
+    if (modelChanged || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         const char* name = colourModel == 0 ? "" : colourModelName(colourModel);
         // Under the gauge, flush with its right edge.
-        guiContext->setLabel(name, static_cast<int>(gaugeLeftEdge + gaugeArrowWidth), static_cast<int>(gaugeScaleY) - 6);
+        guiContext->setLabel(name, static_cast<int>(gauge.x + gaugeArrowX + gaugeArrowWidth),
+                             static_cast<int>(gauge.y) - 6);
     }
     const bool chartToggled = colourChartShown != shown.chartShown;
     if (colourChartShown && (modelChanged || chartToggled || shown.depth != depth))
         handOverChart();
     if (chartToggled)
         guiContext->showChart(colourChartShown);
-    shown = {colourModel, depth, colourChartShown};
+    shown = {colourModel, depth, colourChartShown, gauge};
 }

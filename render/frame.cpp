@@ -1,5 +1,7 @@
 #include "render/frame.h"
 
+#include <cmath>
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL.h>
@@ -50,7 +52,8 @@ void drawFish()
 void drawDepthGauge()
 {
     glPushMatrix();
-    glTranslatef(gaugeScaleX, gaugeScaleY, 0.0f);
+    const GaugeOrigin origin = gaugeOrigin();
+    glTranslatef(origin.x, origin.y, 0.0f);
     drawOverlayQuad(textures.depthScaleTexture, gaugeScaleWidth, gaugeScaleHeight);
     glTranslatef(gaugeArrowX, gaugeArrowOffset(depth), 0.0f);
     drawOverlayQuad(textures.depthArrowTexture, gaugeArrowWidth, gaugeArrowHeight);
@@ -58,6 +61,14 @@ void drawDepthGauge()
 }
 
 }  // namespace
+
+GaugeOrigin gaugeOrigin()
+{
+    if (!fullScreen)
+        return {gaugeScaleX, gaugeScaleY};
+    return {static_cast<float>(windowWidth) - (initialWindowWidth - gaugeScaleX),
+            std::floor(static_cast<float>(windowHeight) / 2.0f - gaugeScaleHeight / 2.0f)};
+}
 
 float gaugeArrowOffset(float atDepth)
 {

@@ -15,6 +15,15 @@ constexpr float gaugeArrowTravel = 234.0f;
 // The gauge's leftmost pixel column (the arrow reaches past the scale).
 constexpr float gaugeLeftEdge = gaugeScaleX + gaugeArrowX;
 
+// Where the scale's lower-left corner goes: at (gaugeScaleX, gaugeScaleY) in
+// the window, whatever its size; in full screen as far from the right edge
+// and as centred in height as it is in the 640 x 480 window.
+struct GaugeOrigin {
+    float x;
+    float y;
+};
+GaugeOrigin gaugeOrigin();
+
 // Arrow's lower edge relative to the scale's origin at a depth (not clamped).
 float gaugeArrowOffset(float atDepth);
 

@@ -4,6 +4,7 @@
 
 int windowWidth = 0;
 int windowHeight = 0;
+bool fullScreen = false;
 OrlinContext* guiContext = nullptr;
 char* fontPath = nullptr;
 

@@ -15,6 +15,7 @@ constexpr int initialWindowWidth = 640;
 constexpr int initialWindowHeight = 480;
 extern int windowWidth;
 extern int windowHeight;
+extern bool fullScreen;  // F11 has the window filling the screen
 extern OrlinContext* guiContext;
 extern char* fontPath;
 

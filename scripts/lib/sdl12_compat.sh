@@ -48,4 +48,4 @@ sdl12_compat_tests='(^|/)(DepthLightingTest|EnvironmentBoxTest|EventPumpTest|Mou
 sdl12_compat_tests+='|SunTest|TextureSetTest|StartupTest|InputHandlersTest|TypedKeyTest|KeyTranslation'
 sdl12_compat_tests+='|OverlayTest|OverlayGlState|UnusableFont'
 sdl12_compat_tests+='|BadAssetsTest|FishTest|GaugeOnScreen|HelpPanelEndToEnd|InputEndToEndTest|InputStormTest'
-sdl12_compat_tests+='|StartupTraceTest|WindowTest|WorldOnScreen)\.'
+sdl12_compat_tests+='|StartupTraceTest|WindowTest|WorldOnScreen|ScreenshotEndToEnd)\.'

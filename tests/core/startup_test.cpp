@@ -59,12 +59,12 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     // The GUI is initialised, built, sized and shown one frame before any asset.
     // The help rows and the gauge's column go to the GUI as soon as it exists.
     std::vector<OrlinCall> expected = {{"orlinInit", {}},         {"construct", {640, 480}},
-                                       {"setHelp", {9}},          {"keepPanelsLeftOf", {570}},
+                                       {"setHelp", {10}},          {"keepPanelsLeftOf", {570}},
                                        {"resize", {640, 480}},    {"resetView", {}},
                                        {"resetView", {}},         {"draw", {}}};
     EXPECT_EQ(orlinCalls(), expected);
     EXPECT_EQ(orlinConstructorArgs().helpTitle, "Controls");
-    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 9u);
+    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 10u);
     EXPECT_EQ(orlinConstructorArgs().helpRows[0].first, "Up / Down arrows");
     EXPECT_EQ(orlinConstructorArgs().helpRows[2].first, "Ctrl+Q");
     EXPECT_NE(orlinInitArgs().addTimer, nullptr);

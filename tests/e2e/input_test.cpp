@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -127,8 +128,8 @@ TEST_F(InputEndToEndTest, F3CyclesTheWaterAndF4ShowsAndHidesTheChart)
     expectColourNear(commonestColour(screenshot(program, dir + "/simple_again.png")), {51, 128, 153},
                      "background back under the simple rule");
 
-    // The chart takes the bottom-left corner, clear of the help panel.
-    const ShotRegion chartCorner{0, 260, 420, 480};
+    // The chart takes the bottom-left corner, below the fish and the help panel.
+    const ShotRegion chartCorner{0, 300, 420, 480};
     EXPECT_LE(overlayTextPixels(screenshot(program), chartCorner), helpHiddenTextPixels);
     sendKey(program, "F4");
     settle(1.0);
@@ -141,12 +142,12 @@ TEST_F(InputEndToEndTest, F3CyclesTheWaterAndF4ShowsAndHidesTheChart)
 // The mean row of the arrow's amber left pointer, which stands left of the
 // scale; -1 when it is not there. A dive leaves the arrow between whole
 // pixels, so it is found by its colour rather than by matching.
-double amberArrowRow(const Image& shot)
+double amberArrowRow(const Image& shot, int left = arrowLeft)
 {
     long rows = 0;
     int count = 0;
-    for (int y = 0; y < windowRows; ++y)
-        for (int x = arrowLeft; x < arrowLeft + 6; ++x) {
+    for (int y = 0; y < static_cast<int>(shot.height); ++y)
+        for (int x = left; x < left + 6; ++x) {
             const Rgb p = pixelAt(shot, x, y);
             if (p.r > 150 && p.g > 90 && p.b < 80 && p.r > p.b + 100) {
                 rows += y;
@@ -189,6 +190,45 @@ TEST_F(InputEndToEndTest, ControlShiftQDoesNotQuit)
     // Still listening: the plain combination still ends it.
     sendKey(program, "ctrl+q");
     EXPECT_EQ(waitForExit(program, 10.0), 0) << readFile(program.stderrPath);
+}
+
+// Two numbers a command prints, such as xdotool's sizes; false when it printed none.
+bool readSize(const std::string& command, int& width, int& height)
+{
+    std::string output;
+    runCommand(command, &output);
+    const std::size_t digits = output.find_first_of("0123456789");
+    return digits != std::string::npos && std::sscanf(output.c_str() + digits, "%d%*[ x]%d", &width, &height) == 2;
+}
+
+TEST_F(InputEndToEndTest, F11FillsTheScreenWithTheGaugeAtItsRightEdgeAndComesBack)
+{
+    int screenWidth = 0;
+    int screenHeight = 0;
+    ASSERT_TRUE(readSize("xdotool getdisplaygeometry", screenWidth, screenHeight));
+    const std::string windowSize = "xdotool getwindowgeometry " + program.windowId + " | grep Geometry";
+
+    sendKey(program, "F11");
+    settle(1.5);
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(readSize(windowSize, width, height));
+    EXPECT_EQ(width, screenWidth);
+    EXPECT_EQ(height, screenHeight);
+    // SDL 1.2 may show full screen in a window of its own: read the screen.
+    runCommand("import -window root PNG24:" + dir + "/full_screen.png 2>/dev/null");
+    const Image full = loadPng(dir + "/full_screen.png");
+    ASSERT_EQ(static_cast<int>(full.width), screenWidth);
+    // The arrow's left pointer, 70 pixels from the right edge, at depth 10.
+    EXPECT_GT(amberArrowRow(full, screenWidth - 70), 0.0) << "no gauge at the right edge";
+
+    sendKey(program, "F11");
+    settle(1.5);
+    ASSERT_TRUE(readSize(windowSize, width, height));
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    EXPECT_NEAR(amberArrowRow(screenshot(program, dir + "/windowed_again.png")), arrowTopRowAtDepth10 + 4.5, 3.0);
+    EXPECT_TRUE(isRunning(program));
 }
 
 // F12 saves what the window shows into the pictures folder of the user's

@@ -1,0 +1,5 @@
+// F11: the window fills the screen at the screen's own size, laid out anew
+// for it, and F11 again brings back the window's size from before.
+#pragma once
+
+void toggleFullScreen();
