@@ -15,5 +15,5 @@ inline constexpr OrlinHelpRow controlsHelpRows[] = {
     {"F4", "show or hide the colour chart"},
     {"F5", "start or stop a slow dive"},
     {"F11", "full screen and back"},
-    {"F12", "save a screenshot in your pictures folder"},
+    {"F12", "save a screenshot"},
 };
