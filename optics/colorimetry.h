@@ -44,5 +44,26 @@ double luminance(const LinearRgb& rgb);
 // its own would instead shift the hue (deep blue-green water turns cyan).
 LinearRgb intoGamut(const LinearRgb& rgb);
 
-// The sRGB transfer curve, to 8 bits; the input is clamped to 0..1.
+// The sRGB transfer curve (IEC 61966-2-1, section 5.2) and its inverse; the
+// input of each is clamped to 0..1.
+double srgbEncode(double linear);
+double srgbDecode(double encoded);
+// The same curve, to 8 bits.
 unsigned char srgbByte(double linear);
+
+// The ColorChecker's 24 patches under a light, as the observer sees them, and
+// as the screen can show them (linear sRGB brought into the gamut).
+using PatchTristimulus = std::array<Xyz, colorCheckerPatches>;
+using PatchColours = std::array<LinearRgb, colorCheckerPatches>;
+PatchTristimulus chartUnder(const Spectrum& light);
+PatchColours shownColours(const PatchTristimulus& patches);
+
+// Per channel, the one scale that best carries the patches `from` onto the
+// patches `to` (least squares over the 24 patches), clamped to 0..1: how much
+// of each channel a surface keeps from one light to the other.
+LinearRgb channelScales(const PatchColours& from, const PatchColours& to);
+
+// Chromatic adaptation by the Bradford transform, as ICC profiles use it
+// (ICC.1:2010, Annex E; K. M. Lam, 1985): `xyz` seen under a light whose white
+// is `sourceWhite` becomes what it would be under `targetWhite`.
+Xyz bradfordAdapt(const Xyz& xyz, const Xyz& sourceWhite, const Xyz& targetWhite);

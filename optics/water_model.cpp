@@ -62,12 +62,15 @@ Spectrum lightAtDepth(double chlorophyll, double depthMetres)
 
 ChannelFactors computeWaterFactors(double chlorophyll, double depthMetres)
 {
-    const LinearRgb surface = intoGamut(linearSrgb(tristimulus(lightAtDepth(chlorophyll, 0.0))));
-    const LinearRgb deep = intoGamut(linearSrgb(tristimulus(lightAtDepth(chlorophyll, std::max(depthMetres, 0.0)))));
-    auto ratio = [](double value, double reference) {
-        return static_cast<float>(reference > 0.0 ? std::clamp(value / reference, 0.0, 1.0) : 0.0);
-    };
-    return {ratio(deep.r, surface.r), ratio(deep.g, surface.g), ratio(deep.b, surface.b)};
+    // Scenes are surfaces, not the light itself: the factors carry the
+    // ColorChecker's patches from the surface to the depth as well as one
+    // scale per channel can. The light's own colour lies outside the gamut
+    // and would lose its red to the gamut mapping long before the surfaces
+    // it lights do.
+    static const PatchColours surface = shownColours(chartUnder(daylightSpectrum()));
+    const PatchColours deep = shownColours(chartUnder(lightAtDepth(chlorophyll, std::max(depthMetres, 0.0))));
+    const LinearRgb scales = channelScales(surface, deep);
+    return {static_cast<float>(scales.r), static_cast<float>(scales.g), static_cast<float>(scales.b)};
 }
 
 ChannelFactors waterFactors(int waterType, double depthMetres)

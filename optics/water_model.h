@@ -32,9 +32,11 @@ struct ChannelFactors {
     float blue;
 };
 
-// The light at depthMetres in linear sRGB, brought into the gamut, each
-// channel divided by the surface's: (1, 1, 1) at the surface, each factor
-// within 0..1. Computed from the spectra: for start-up and tables, not frames.
+// How much of each linear sRGB channel a surface keeps at depthMetres: the
+// per-channel scale that best maps the ColorChecker's patches in daylight onto
+// the same patches in the light at that depth (least squares). (1, 1, 1) at
+// the surface, each factor within 0..1. Computed from the spectra: for
+// start-up and tables, not frames.
 ChannelFactors computeWaterFactors(double chlorophyll, double depthMetres);
 
 // The same, read from a table of the water type built on first use

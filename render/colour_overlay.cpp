@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "optics/camera.h"
 #include "optics/colorimetry.h"
 #include "optics/water_model.h"
 #include "render/depth_lighting.h"
@@ -11,17 +12,9 @@
 
 namespace {
 
-using PatchColours = std::array<LinearRgb, colorCheckerPatches>;
-
 const PatchColours& surfacePatches()
 {
-    static const PatchColours patches = [] {
-        PatchColours colours;
-        const Spectrum light = daylightSpectrum();
-        for (int p = 0; p < colorCheckerPatches; ++p)
-            colours[static_cast<std::size_t>(p)] = intoGamut(linearSrgb(tristimulus(light, patchReflectance(p))));
-        return colours;
-    }();
+    static const PatchColours patches = shownColours(chartUnder(daylightSpectrum()));
     return patches;
 }
 
@@ -46,20 +39,40 @@ struct ShownState {
     float depth = 0.0f;
     bool chartShown = false;
     GaugeOrigin gauge = {gaugeScaleX, gaugeScaleY};
+    std::string label;
 };
 ShownState shown;
+
+// The depth as the gauge's label and the chart say it: metres (and feet)
+// under the measured waters; the simple rule's depth has no unit.
+std::string depthText(double atDepth, bool withFeet)
+{
+    char text[48];
+    if (!measuredModel(colourModel))
+        std::snprintf(text, sizeof text, "%.0f", atDepth);
+    else if (withFeet)
+        std::snprintf(text, sizeof text, "%.0f m / %.0f ft", atDepth, atDepth / 0.3048);
+    else
+        std::snprintf(text, sizeof text, "%.0f m", atDepth);
+    return text;
+}
 
 void handOverChart()
 {
     const ColourChartPatches patches = colourChartPatches(colourModel, depth);
-    char atDepthLabel[32];
-    char balancedLabel[48];
-    std::snprintf(atDepthLabel, sizeof atDepthLabel, "at %.0f m", static_cast<double>(depth));
-    std::snprintf(balancedLabel, sizeof balancedLabel, "at %.0f m, white-balanced", static_cast<double>(depth));
+    std::string atDepthLabel = "at " + depthText(depth, false);
+    if (measuredModel(colourModel)) {
+        char stops[24];
+        std::snprintf(stops, sizeof stops, ", %+.1f EV", patches.exposureStops);
+        atDepthLabel += stops;
+    }
+    const std::string balancedLabel = "at " + depthText(depth, false) + ", white-balanced";
+    const std::string minLabel = depthText(minDepth, false);
+    const std::string maxLabel = depthText(maxDepth, false);
     const OrlinSwatchGroup groups[] = {
         {"surface", 6, 4, patches.surface.data()},
-        {atDepthLabel, 6, 4, patches.atDepth.data()},
-        {balancedLabel, 6, 4, patches.whiteBalanced.data()},
+        {atDepthLabel.c_str(), 6, 4, patches.atDepth.data()},
+        {balancedLabel.c_str(), 6, 4, patches.whiteBalanced.data()},
     };
 
     // The model's red, green and blue factors over the depths the gauge shows.
@@ -84,8 +97,8 @@ void handOverChart()
     chart.lines = lines;
     chart.lineCount = 3;
     chart.marker = (depth - minDepth) / (maxDepth - minDepth);
-    chart.leftLabel = "10 m";
-    chart.rightLabel = "90 m";
+    chart.leftLabel = minLabel.c_str();
+    chart.rightLabel = maxLabel.c_str();
     guiContext->setChart(&chart);
 }
 
@@ -98,7 +111,7 @@ ColourChartPatches colourChartPatches(int model, float atDepth)
     for (std::size_t p = 0; p < surface.size(); ++p)
         toBytes(surface[p], &patches.surface[3 * p]);
 
-    if (model <= 0 || model >= colourModelCount()) {
+    if (!measuredModel(model)) {
         // The simple rule has no spectrum: its factors dim the surface colours
         // in linear light, and white balance divides them out again where a
         // factor is left.
@@ -115,23 +128,14 @@ ColourChartPatches colourChartPatches(int model, float atDepth)
         return patches;
     }
 
-    // Under water the light is a spectrum. White balance works on the
-    // tristimulus values, as a camera does on its sensor's channels: they are
-    // never negative, where deep water's saturated light is outside sRGB and
-    // would leave a white patch with no red to divide by.
-    const Spectrum daylight = daylightSpectrum();
-    const Spectrum light = lightAtDepth(waterTypes[model - 1].chlorophyll, atDepth);
-    const Spectrum whiteReflectance = patchReflectance(colorCheckerWhite);
-    const Xyz surfaceWhite = tristimulus(daylight, whiteReflectance);
-    const Xyz deepWhite = tristimulus(light, whiteReflectance);
-    for (int p = 0; p < colorCheckerPatches; ++p) {
-        const Xyz deep = tristimulus(light, patchReflectance(p));
-        const std::size_t at = 3 * static_cast<std::size_t>(p);
-        toBytes(intoGamut(linearSrgb(deep)), &patches.atDepth[at]);
-        const Xyz wb{balanced(deep.x, deepWhite.x, surfaceWhite.x), balanced(deep.y, deepWhite.y, surfaceWhite.y),
-                     balanced(deep.z, deepWhite.z, surfaceWhite.z)};
-        toBytes(intoGamut(linearSrgb(wb)), &patches.whiteBalanced[at]);
+    // Under water the light is a spectrum, and the chart is what a camera
+    // records of it.
+    const ChartRecording recording = recordChart(lightAtDepth(waterTypes[model - 1].chlorophyll, atDepth));
+    for (std::size_t p = 0; p < surface.size(); ++p) {
+        toBytes(recording.exposed[p], &patches.atDepth[3 * p]);
+        toBytes(recording.whiteBalanced[p], &patches.whiteBalanced[3 * p]);
     }
+    patches.exposureStops = recording.exposureStops;
     return patches;
 }
 
@@ -141,10 +145,13 @@ void syncColourOverlay()
         return;
     const bool modelChanged = shown.model != colourModel;
     const GaugeOrigin gauge = gaugeOrigin();
-    if (modelChanged || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
-        const char* name = colourModel == 0 ? "" : colourModelName(colourModel);
+    // The water and the depth, in the units divers use; nothing for the
+    // simple rule.
+    const std::string label =
+        measuredModel(colourModel) ? std::string(colourModelName(colourModel)) + ", " + depthText(depth, true) : "";
+    if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         // Under the gauge, flush with its right edge.
-        guiContext->setLabel(name, static_cast<int>(gauge.x + gaugeArrowX + gaugeArrowWidth),
+        guiContext->setLabel(label.c_str(), static_cast<int>(gauge.x + gaugeArrowX + gaugeArrowWidth),
                              static_cast<int>(gauge.y) - 6);
     }
     const bool chartToggled = colourChartShown != shown.chartShown;
@@ -152,5 +159,5 @@ void syncColourOverlay()
         handOverChart();
     if (chartToggled)
         guiContext->showChart(colourChartShown);
-    shown = {colourModel, depth, colourChartShown, gauge};
+    shown = {colourModel, depth, colourChartShown, gauge, label};
 }

@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 #include <orlin/orlin.h>
 
+#include <cmath>
+
+#include "optics/colorimetry.h"
 #include "optics/water_model.h"
 #include "state/program_state.h"
 
@@ -53,6 +56,38 @@ DepthFactors modelDepthFactors(int model, float atDepth)
     return {f.red, f.green, f.blue};
 }
 
+bool measuredModel(int model)
+{
+    return model > 0 && model < colourModelCount();
+}
+
+DepthFactors displayFactors(const DepthFactors& f)
+{
+    // A texel t (sRGB-encoded) under a light l shows as t * l. Showing it as
+    // the surface it stands for, with f times the light, means
+    // encode(f * decode(t)); with the encoding taken as the power 1/2.2 (the
+    // sRGB curve's close approximation, IEC 61966-2-1 Annex) that is t * f^(1/2.2)
+    // for every t, so one light colour serves every texel.
+    auto scale = [](float factor) {
+        return factor > 0.0f ? static_cast<float>(std::pow(static_cast<double>(factor), 1.0 / 2.2)) : 0.0f;
+    };
+    return {scale(f.red), scale(f.green), scale(f.blue)};
+}
+
+void modelClearColor(int model, float atDepth, float rgba[4])
+{
+    const DepthFactors f = modelDepthFactors(model, atDepth);
+    if (!measuredModel(model)) {
+        clearColorOf(f, rgba);
+        return;
+    }
+    // The base colour is a display value: scale the light it stands for.
+    const float factor[3] = {f.red, f.green, f.blue};
+    for (int c = 0; c < 3; ++c)
+        rgba[c] = static_cast<float>(srgbEncode(factor[c] * srgbDecode(baseClearColor[c])));
+    rgba[3] = 1.0f;
+}
+
 void depthClearColor(float atDepth, float rgba[4])
 {
     clearColorOf(depthFactors(atDepth), rgba);
@@ -93,13 +128,17 @@ void initGLState()
 
 void applyDepthLighting()
 {
-    const DepthFactors f = modelDepthFactors(colourModel, depth);
     float clear[4];
-    clearColorOf(f, clear);
+    modelClearColor(colourModel, depth, clear);
     glClearColor(clear[0], clear[1], clear[2], clear[3]);
     // Fog the colour of the background, so distant things dissolve into it.
     glFogfv(GL_FOG_COLOR, clear);
 
+    // The simple rule's factors act on display values as they are; the
+    // measured waters' are ratios of linear light.
+    DepthFactors f = modelDepthFactors(colourModel, depth);
+    if (measuredModel(colourModel))
+        f = displayFactors(f);
     lightSpecular[0] = f.red;
     lightSpecular[1] = f.green;
     lightSpecular[2] = f.blue;

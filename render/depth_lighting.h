@@ -28,8 +28,16 @@ int colourModelCount();
 const char* colourModelName(int model);
 DepthFactors modelDepthFactors(int model, float atDepth);
 
-// The clear and fog colour for a depth's factors (alpha 1).
+// Whether a model is one of the measured water types.
+bool measuredModel(int model);
+
+// The clear and fog colour for the simple rule's factors (alpha 1).
 void clearColorOf(const DepthFactors& factors, float rgba[4]);
+// The clear and fog colour of a model at a depth: under the measured waters
+// the base colour is decoded to linear light, scaled and encoded again.
+void modelClearColor(int model, float atDepth, float rgba[4]);
+// What linear-light factors become for display-encoded colours lit by them.
+DepthFactors displayFactors(const DepthFactors& linear);
 // The same under the simple rule.
 void depthClearColor(float atDepth, float rgba[4]);
 

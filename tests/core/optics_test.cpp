@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "colour_difference.h"
+#include "optics/camera.h"
 #include "optics/colorimetry.h"
 #include "optics/water_model.h"
+#include "render/colour_overlay.h"
 
 namespace {
 
@@ -99,6 +102,71 @@ TEST(WaterModel, FactorsOrderAndStayWithinRangeInEveryWater)
         EXPECT_LT(coastal.green, clear.green) << depth;
         EXPECT_LT(coastal.blue, clear.blue) << depth;
     }
+}
+
+TEST(WaterModel, RedFadesOverTheFirstMetresInsteadOfVanishing)
+{
+    // The white patch's own ratio for green and blue: the factors are fitted
+    // to every patch, but a neutral patch must still come out close.
+    const LinearRgb surfaceWhite = intoGamut(linearSrgb(tristimulus(daylightSpectrum(), patchReflectance(colorCheckerWhite))));
+    const LinearRgb deepWhite =
+        intoGamut(linearSrgb(tristimulus(lightAtDepth(waterTypes[0].chlorophyll, 10.0), patchReflectance(colorCheckerWhite))));
+    const ChannelFactors at10 = waterFactors(0, 10.0);
+    EXPECT_GT(at10.red, 0.02f);
+    EXPECT_LT(at10.red, 0.08f);
+    EXPECT_NEAR(at10.green, deepWhite.g / surfaceWhite.g, 0.05);
+    EXPECT_NEAR(at10.blue, deepWhite.b / surfaceWhite.b, 0.05);
+    for (double depth = 0.0; depth <= 15.0; depth += 0.25)
+        EXPECT_GT(waterFactors(0, depth).red, 0.0f) << "clear ocean at " << depth << " m";
+}
+
+struct SharmaPair {
+    Lab one, two;
+    double deltaE;
+};
+
+TEST(ColourDifference, Ciede2000MatchesSharmasPublishedPairs)
+{
+    // Sharma, Wu and Dalal (2005), Table 1: pairs 1, 2, 7, 13, 17, 19, 25.
+    const SharmaPair pairs[] = {
+        {{50, 2.6772, -79.7751}, {50, 0, -82.7485}, 2.0425},
+        {{50, 3.1571, -77.2803}, {50, 0, -82.7485}, 2.8615},
+        {{50, 0, 0}, {50, -1, 2}, 2.3669},
+        {{50, 2.49, -0.001}, {50, -2.49, 0.0009}, 7.1792},
+        {{50, 2.5, 0}, {73, 25, -18}, 27.1492},
+        {{50, 2.5, 0}, {50, 3.1736, 0.5854}, 1.0000},
+        {{60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}, 1.2644},
+    };
+    for (const SharmaPair& p : pairs) {
+        EXPECT_NEAR(deltaE2000(p.one, p.two), p.deltaE, 1e-4);
+        EXPECT_NEAR(deltaE2000(p.two, p.one), p.deltaE, 1e-4);
+    }
+}
+
+TEST(Camera, WhiteBalanceKeepsHuesAndExposureKeepsTheWhitesLuminance)
+{
+    constexpr int clearOcean = 1;
+    constexpr int bluePatch = 12;
+    const ColourChartPatches chart = colourChartPatches(clearOcean, 30.0f);
+    const Lab surfaceBlue = cielabOfSrgbBytes(&chart.surface[3 * bluePatch]);
+    const Lab balancedBlue = cielabOfSrgbBytes(&chart.whiteBalanced[3 * bluePatch]);
+    double hueShift = std::fabs(hueAngle(balancedBlue) - hueAngle(surfaceBlue));
+    hueShift = std::min(hueShift, 360.0 - hueShift);
+    EXPECT_LT(hueShift, 20.0) << "the balanced blue patch changed its hue";
+
+    double sum = 0.0;
+    for (int p = 0; p < colorCheckerPatches; ++p)
+        sum += deltaE2000(cielabOfSrgbBytes(&chart.surface[3 * p]), cielabOfSrgbBytes(&chart.whiteBalanced[3 * p]));
+    EXPECT_LT(sum / colorCheckerPatches, 10.0);
+
+    // The exposed chart's white patch is as light as on the surface, within
+    // the camera's range; deep coastal water needs more than that range.
+    const unsigned char* white = &chart.atDepth[3 * colorCheckerWhite];
+    const unsigned char* surfaceWhite = &chart.surface[3 * colorCheckerWhite];
+    EXPECT_NEAR(cielabOfSrgbBytes(white).l, cielabOfSrgbBytes(surfaceWhite).l, 3.0);
+    EXPECT_GT(chart.exposureStops, 1.0);
+    EXPECT_DOUBLE_EQ(recordChart(lightAtDepth(waterTypes[2].chlorophyll, 80.0)).exposureStops, maxExposureStops);
+    EXPECT_DOUBLE_EQ(recordChart(daylightSpectrum()).exposureStops, 0.0);
 }
 
 }  // namespace

@@ -1,0 +1,245 @@
+#!/usr/bin/python3
+"""An independent computation of the measured-water colours, from the tables
+in data/optics/ alone, written apart from the program's C++ (numpy, whole
+spectra as arrays) so that the two can be checked against each other.
+
+  reference_optics.py                  prints the reference figures
+  reference_optics.py --check DUMP     compares them with DUMP's output
+                                       (tests/optics/optics_dump.cpp)
+"""
+import math
+import subprocess
+import sys
+from pathlib import Path
+
+import numpy as np
+
+DATA = Path(__file__).resolve().parents[2] / "data" / "optics"
+GRID = np.arange(380.0, 780.0 + 1e-9, 5.0)
+WATERS = [("clear", 0.03), ("open", 0.3), ("coastal", 3.0)]
+WHITE = 18  # the ColorChecker's white patch, in chart order
+
+
+def table(name):
+    rows = []
+    header_seen = False
+    for line in (DATA / name).read_text().splitlines():
+        if not line.strip() or line.startswith("#"):
+            continue
+        if not header_seen:
+            header_seen = True
+            continue
+        rows.append([float(v) for v in line.split(",")])
+    return np.array(rows)
+
+
+cmf = table("cie1931_2deg_cmf_5nm.csv")
+d65 = table("cie_d65_5nm.csv")[:, 1]
+checker = table("colorchecker_reflectance.csv")[:, 1:]  # 81 x 24
+pope_fry = table("pure_water_absorption_pope_fry_1997.csv")
+mm01 = table("water_kd_morel_maritorena_2001.csv")
+
+
+def kd(chl):
+    """Morel & Maritorena (2001) eq. 8 with their Table 2: Kd = Kw + chi Chl^e,
+    linear between table rows; past 700 nm Pope & Fry's absorption."""
+    inside = GRID <= 700.0
+    kw = np.interp(GRID, mm01[:, 0], mm01[:, 1])
+    chi = np.interp(GRID, mm01[:, 0], mm01[:, 2])
+    e = np.interp(GRID, mm01[:, 0], mm01[:, 3])
+    return np.where(inside, kw + chi * chl ** e, np.interp(GRID, pope_fry[:, 0], pope_fry[:, 1]))
+
+
+def light(chl, depth):
+    return d65 * np.exp(-kd(chl) * depth)
+
+
+def xyz(spectrum, reflectance):
+    """CIE 15:2004 eq. 7.1, normalised so D65 on a perfect white has Y = 1."""
+    k = 1.0 / np.sum(d65 * cmf[:, 2])
+    s = (spectrum[:, None] * reflectance)  # 81 x n
+    return k * (cmf[:, 1:].T @ s).T  # n x 3
+
+
+# IEC 61966-2-1 (sRGB), XYZ to linear RGB.
+SRGB = np.array([[3.2406, -1.5372, -0.4986], [-0.9689, 1.8758, 0.0415], [0.0557, -0.2040, 1.0570]])
+LUMA = np.array([0.2126, 0.7152, 0.0722])
+
+
+def into_gamut(rgb):
+    """Toward the grey of the same luminance until every channel is in 0..1."""
+    out = []
+    for c in np.atleast_2d(rgb):
+        y = float(LUMA @ c)
+        if y <= 0:
+            out.append(np.zeros(3))
+            continue
+        if y >= 1:
+            out.append(np.ones(3))
+            continue
+        s = 1.0
+        for v in c:
+            if v < 0:
+                s = min(s, y / (y - v))
+            elif v > 1:
+                s = min(s, (1 - y) / (v - y))
+        out.append(np.clip(y + s * (c - y), 0, 1))
+    return np.array(out)
+
+
+def encode(v):
+    v = np.clip(v, 0, 1)
+    return np.where(v <= 0.0031308, 12.92 * v, 1.055 * np.power(v, 1 / 2.4) - 0.055)
+
+
+def decode(v):
+    return np.where(v <= 0.04045, v / 12.92, ((v + 0.055) / 1.055) ** 2.4)
+
+
+def patches(chl, depth):
+    return xyz(light(chl, depth), checker)
+
+
+def factors(chl, depth):
+    """Per channel, the least-squares scale that maps the surface patches onto
+    the patches at depth, both gamut-mapped linear sRGB."""
+    s = into_gamut(patches(chl, 0.0) @ SRGB.T)
+    d = into_gamut(patches(chl, depth) @ SRGB.T)
+    return np.clip(np.sum(s * d, axis=0) / np.sum(s * s, axis=0), 0, 1)
+
+
+# Bradford cone response (Lam 1985; ICC.1:2010 Annex E).
+BRADFORD = np.array([[0.8951, 0.2664, -0.1614], [-0.7502, 1.7135, 0.0367], [0.0389, -0.0685, 1.0296]])
+
+
+def bradford(values, source_white, target_white):
+    cone_gain = (BRADFORD @ target_white) / (BRADFORD @ source_white)
+    m = np.linalg.inv(BRADFORD) @ np.diag(cone_gain) @ BRADFORD
+    return values @ m.T
+
+
+D65_WHITE = xyz(d65, np.ones((81, 1)))[0]
+
+
+def lab(values):
+    """CIE 15:2004 eq. 8.1-8.3, D65 white."""
+    t = values / D65_WHITE
+    f = np.where(t > (6 / 29) ** 3, np.cbrt(t), t / (3 * (6 / 29) ** 2) + 4 / 29)
+    return np.stack([116 * f[:, 1] - 16, 500 * (f[:, 0] - f[:, 1]), 200 * (f[:, 1] - f[:, 2])], axis=1)
+
+
+def de2000(lab1, lab2):
+    """Sharma, Wu and Dalal (2005), eqs. 1-22."""
+    out = []
+    for (l1, a1, b1), (l2, a2, b2) in zip(lab1, lab2):
+        c1, c2 = math.hypot(a1, b1), math.hypot(a2, b2)
+        cm = (c1 + c2) / 2
+        g = 0.5 * (1 - math.sqrt(cm ** 7 / (cm ** 7 + 25 ** 7)))
+        a1p, a2p = (1 + g) * a1, (1 + g) * a2
+        c1p, c2p = math.hypot(a1p, b1), math.hypot(a2p, b2)
+        h1p = math.degrees(math.atan2(b1, a1p)) % 360 if c1p else 0.0
+        h2p = math.degrees(math.atan2(b2, a2p)) % 360 if c2p else 0.0
+        dl, dc = l2 - l1, c2p - c1p
+        if c1p * c2p == 0:
+            dh = 0.0
+        elif abs(h2p - h1p) <= 180:
+            dh = h2p - h1p
+        elif h2p - h1p > 180:
+            dh = h2p - h1p - 360
+        else:
+            dh = h2p - h1p + 360
+        dH = 2 * math.sqrt(c1p * c2p) * math.sin(math.radians(dh / 2))
+        lm, cmp_ = (l1 + l2) / 2, (c1p + c2p) / 2
+        if c1p * c2p == 0:
+            hm = h1p + h2p
+        elif abs(h1p - h2p) <= 180:
+            hm = (h1p + h2p) / 2
+        elif h1p + h2p < 360:
+            hm = (h1p + h2p + 360) / 2
+        else:
+            hm = (h1p + h2p - 360) / 2
+        t = (1 - 0.17 * math.cos(math.radians(hm - 30)) + 0.24 * math.cos(math.radians(2 * hm))
+             + 0.32 * math.cos(math.radians(3 * hm + 6)) - 0.20 * math.cos(math.radians(4 * hm - 63)))
+        dtheta = 30 * math.exp(-(((hm - 275) / 25) ** 2))
+        rc = 2 * math.sqrt(cmp_ ** 7 / (cmp_ ** 7 + 25 ** 7))
+        sl = 1 + 0.015 * (lm - 50) ** 2 / math.sqrt(20 + (lm - 50) ** 2)
+        sc = 1 + 0.045 * cmp_
+        sh = 1 + 0.015 * cmp_ * t
+        rt = -math.sin(math.radians(2 * dtheta)) * rc
+        out.append(math.sqrt((dl / sl) ** 2 + (dc / sc) ** 2 + (dH / sh) ** 2 + rt * (dc / sc) * (dH / sh)))
+    return np.array(out)
+
+
+def shown(values):
+    """What the screen shows of XYZ values: gamut-mapped, encoded, 8 bits."""
+    return np.rint(encode(into_gamut(values @ SRGB.T)) * 255).astype(int)
+
+
+def shown_xyz(values):
+    """The XYZ of what the screen shows, for colour differences."""
+    return decode(shown(values) / 255.0) @ np.linalg.inv(SRGB).T
+
+
+def chart(chl, depth, max_stops=12.0):
+    surface = patches(chl, 0.0)
+    deep = patches(chl, depth)
+    needed = math.log2(surface[WHITE, 1] / deep[WHITE, 1]) if deep[WHITE, 1] > 0 else 2 * max_stops
+    stops = min(max(needed, 0.0), max_stops)
+    exposed = deep * 2 ** stops
+    # Past the camera's range even the balanced chart cannot be brought up.
+    balanced = bradford(deep, deep[WHITE], surface[WHITE]) * 2 ** min(0.0, max_stops - needed)
+    return surface, exposed, balanced, stops
+
+
+def mean_de(chl, depth):
+    surface, _, balanced, _ = chart(chl, depth)
+    return float(np.mean(de2000(lab(shown_xyz(surface)), lab(shown_xyz(balanced)))))
+
+
+def report():
+    for name, chl in WATERS:
+        for depth in (10, 20, 30, 50, 60, 90):
+            f = factors(chl, depth)
+            surface, exposed, balanced, stops = chart(chl, depth)
+            print(f"{name:8s} {depth:3d} m  factors {f[0]:.4f} {f[1]:.4f} {f[2]:.4f}  "
+                  f"+{stops:.1f} EV  mean dE00 {mean_de(chl, depth):.2f}  "
+                  f"blue patch balanced {tuple(shown(balanced)[12])}  red {tuple(shown(exposed)[14])}")
+
+
+def check(dump):
+    """DUMP prints lines 'factors WATER DEPTH R G B', 'stops WATER DEPTH EV',
+    'patch WATER DEPTH CHART INDEX R G B' (8-bit sRGB; CHART 0 surface, 1 at
+    depth, 2 balanced) and 'clear WATER DEPTH R G B' (the clear colour)."""
+    failures = 0
+    checked = 0
+    out = subprocess.run([dump], check=True, capture_output=True, text=True).stdout
+    for line in out.splitlines():
+        words = line.split()
+        kind, water, depth = words[0], int(words[1]), float(words[2])
+        chl = WATERS[water][1]
+        values = [float(v) for v in words[3:]]
+        if kind == "factors":
+            expected, tolerance = factors(chl, depth), 2e-3
+        elif kind == "stops":
+            expected, tolerance = [chart(chl, depth)[3]], 1e-3
+        elif kind == "patch":
+            which, index = int(values[0]), int(values[1])
+            expected, tolerance, values = chart(chl, depth)[which], 1.0, values[2:]
+            expected = shown(expected)[index]
+        elif kind == "clear":
+            f = factors(chl, depth)
+            expected, tolerance = encode(f * decode(np.array([0.2, 0.5, 0.6]))), 1e-3
+        else:
+            raise SystemExit(f"unknown line from the dump: {line}")
+        checked += 1
+        if np.max(np.abs(np.array(values) - np.array(expected))) > tolerance:
+            failures += 1
+            print(f"MISMATCH {line}: reference {np.round(np.array(expected, dtype=float), 4)}")
+    print(f"optics reference: {checked - failures} passed, {failures} failed")
+    return 1 if failures or not checked else 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "--check":
+        sys.exit(check(sys.argv[2]))
+    report()
