@@ -14,6 +14,7 @@ inline constexpr OrlinHelpRow controlsHelpRows[] = {
     {"F3", "change the kind of water"},
     {"F4", "show or hide the colour chart"},
     {"F5", "start or stop a slow dive"},
+    {"F6", "switch the diver's torch on or off"},
     {"F11", "full screen and back"},
     {"F12", "save a screenshot"},
 };

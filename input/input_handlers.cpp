@@ -17,6 +17,7 @@ namespace {
 bool f3Held = false;
 bool f4Held = false;
 bool f5Held = false;
+bool f6Held = false;
 bool f11Held = false;
 bool f12Held = false;
 
@@ -63,6 +64,9 @@ void handleKeyDown(int key)
     } else if (key == orlinKeyF5) {
         if (firstPlainPress(f5Held, modifiers))
             toggleDive();
+    } else if (key == orlinKeyF6) {
+        if (firstPlainPress(f6Held, modifiers))
+            torchOn = !torchOn;
     } else if (key == orlinKeyF11) {
         if (firstPlainPress(f11Held, modifiers))
             toggleFullScreen();
@@ -82,6 +86,8 @@ void handleKeyUp(int key)
         f4Held = false;
     else if (key == orlinKeyF5)
         f5Held = false;
+    else if (key == orlinKeyF6)
+        f6Held = false;
     else if (key == orlinKeyF11)
         f11Held = false;
     else if (key == orlinKeyF12)

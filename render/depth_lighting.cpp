@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "optics/colorimetry.h"
 #include "optics/water_model.h"
+#include "render/water_lighting.h"
 #include "state/program_state.h"
 
 float lightDiffuse[4] = {0.4f, 0.4f, 0.4f, 1.0f};
@@ -14,6 +14,10 @@ float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 float ambientLight[4] = {0.6f, 0.6f, 0.6f, 1.0f};
 float lightPosition[4] = {1.0f, 4.0f, 1.0f, 0.0f};
 const float baseClearColor[4] = {0.2f, 0.5f, 0.6f, 1.0f};
+
+namespace {
+constexpr float baseFogDensity = 0.05f;
+}
 
 namespace {
 
@@ -76,16 +80,13 @@ DepthFactors displayFactors(const DepthFactors& f)
 
 void modelClearColor(int model, float atDepth, float rgba[4])
 {
-    const DepthFactors f = modelDepthFactors(model, atDepth);
     if (!measuredModel(model)) {
-        clearColorOf(f, rgba);
+        clearColorOf(depthFactors(atDepth), rgba);
         return;
     }
-    // The base colour is a display value: scale the light it stands for.
-    const float factor[3] = {f.red, f.green, f.blue};
-    for (int c = 0; c < 3; ++c)
-        rgba[c] = static_cast<float>(srgbEncode(factor[c] * srgbDecode(baseClearColor[c])));
-    rgba[3] = 1.0f;
+    // In measured water the background is the water's own light, the veil
+    // that far things fade into.
+    veilColour(model - 1, atDepth, rgba);
 }
 
 void depthClearColor(float atDepth, float rgba[4])
@@ -122,7 +123,7 @@ void initGLState()
     glEnable(GL_LIGHT0);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambientLight);
     glFogfv(GL_FOG_COLOR, baseClearColor);
-    glFogf(GL_FOG_DENSITY, 0.05f);
+    glFogf(GL_FOG_DENSITY, baseFogDensity);
     glEnable(GL_FOG);
 }
 
@@ -133,6 +134,16 @@ void applyDepthLighting()
     glClearColor(clear[0], clear[1], clear[2], clear[3]);
     // Fog the colour of the background, so distant things dissolve into it.
     glFogfv(GL_FOG_COLOR, clear);
+    // As thick as the water is, under the measured waters; back to the fixed
+    // density once the simple rule returns.
+    static bool fogDensityChanged = false;
+    if (measuredModel(colourModel)) {
+        glFogf(GL_FOG_DENSITY, veilFogDensity(colourModel - 1, depth));
+        fogDensityChanged = true;
+    } else if (fogDensityChanged) {
+        glFogf(GL_FOG_DENSITY, baseFogDensity);
+        fogDensityChanged = false;
+    }
 
     // The simple rule's factors act on display values as they are; the
     // measured waters' are ratios of linear light.

@@ -34,7 +34,7 @@ bool measuredModel(int model);
 // The clear and fog colour for the simple rule's factors (alpha 1).
 void clearColorOf(const DepthFactors& factors, float rgba[4]);
 // The clear and fog colour of a model at a depth: under the measured waters
-// the base colour is decoded to linear light, scaled and encoded again.
+// the water's veiling light, display-encoded.
 void modelClearColor(int model, float atDepth, float rgba[4]);
 // What linear-light factors become for display-encoded colours lit by them.
 DepthFactors displayFactors(const DepthFactors& linear);

@@ -13,6 +13,7 @@
 #include "render/colour_overlay.h"
 #include "render/depth_lighting.h"
 #include "render/screenshot.h"
+#include "render/water_lighting.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
 #include "state/program_state.h"
@@ -128,8 +129,11 @@ void drawFrame()
         drawEnvironment();
     if (sunPosition != nullptr)
         drawSun();
-    if (fishMesh != nullptr)
+    if (fishMesh != nullptr) {
+        beginFishLighting();
         drawFish();
+        endFishLighting();
+    }
 
     guiContext->resetView();
     glDisable(GL_LIGHTING);

@@ -15,6 +15,7 @@ double lastTimerPass = 0.0;
 float depth = 10.0f;
 int colourModel = 0;
 bool colourChartShown = false;
+bool torchOn = false;
 float cameraDistance = -5.0f;
 float cameraPitch = 0.0f;
 float cameraYaw = 0.0f;

@@ -28,6 +28,7 @@ extern double lastTimerPass;    // clock reading of the previous timer pass
 extern float depth;           // 10 (surface end) to 90 (sea floor end)
 extern int colourModel;       // how depth takes the colours: 0 the simple rule, then the water types
 extern bool colourChartShown;
+extern bool torchOn;          // the diver's torch (F6)
 extern float cameraDistance;  // along the eye's z axis; the eye stays 5 units from the focus
 extern float cameraPitch;     // degrees about x, changed by mouse look
 extern float cameraYaw;       // degrees about y, changed by mouse look

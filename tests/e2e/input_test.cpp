@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "program_fixture.h"
+#include "optics/water_view.h"
 #include "render/depth_lighting.h"
 
 namespace {
@@ -106,18 +107,16 @@ TEST_F(InputEndToEndTest, FortyStepsDownMoveTheGaugeAndDarkenTheWater)
     EXPECT_EQ(bestArrowRow(atDepth50, arrowTopRowAtDepth50, atDepth10), arrowTopRowAtDepth10);
 }
 
-// A measured water's background: the base clear colour (0.2, 0.5, 0.6) as
-// the light it stands for, scaled by the water's factors and shown again:
-// encode(factor * decode(base)) with the sRGB curve written out here.
-Rgb measuredClearColourBytes(int model, float atDepth)
+// A measured water's background: the water's own light, the veil, in
+// linear sRGB, shown through the sRGB curve written out here.
+Rgb measuredClearColourBytes(int waterType, float atDepth)
 {
-    const DepthFactors f = modelDepthFactors(model, atDepth);
-    const double factor[3] = {f.red, f.green, f.blue};
-    const double base[3] = {0.2, 0.5, 0.6};
+    const LinearRgb veil = waterView(waterType, atDepth).veil;
+    const double linear[3] = {veil.r, veil.g, veil.b};
     int bytes[3];
     for (int c = 0; c < 3; ++c) {
-        const double linear = factor[c] * std::pow((base[c] + 0.055) / 1.055, 2.4);
-        const double shown = linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
+        const double shown =
+            linear[c] <= 0.0031308 ? 12.92 * linear[c] : 1.055 * std::pow(linear[c], 1.0 / 2.4) - 0.055;
         bytes[c] = static_cast<int>(std::lround(shown * 255.0));
     }
     return {bytes[0], bytes[1], bytes[2]};
@@ -127,7 +126,7 @@ TEST_F(InputEndToEndTest, F3CyclesTheWaterAndF4ShowsAndHidesTheChart)
 {
     sendKey(program, "F3");
     settle(1.0);
-    const Rgb clearOcean = measuredClearColourBytes(1, 10.0f);
+    const Rgb clearOcean = measuredClearColourBytes(0, 10.0f);
     ASSERT_LT(clearOcean.r, 40) << "clear ocean at 10 m should have lost most of its red";
     expectColourNear(commonestColour(screenshot(program, dir + "/clear_ocean.png")), clearOcean,
                      "background in clear ocean at depth 10");

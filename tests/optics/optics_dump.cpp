@@ -2,7 +2,9 @@
 // reference_optics.py to check against its own computation from the tables.
 #include <cstdio>
 
+#include "optics/water_iops.h"
 #include "optics/water_model.h"
+#include "optics/water_view.h"
 #include "render/colour_overlay.h"
 #include "render/depth_lighting.h"
 
@@ -11,12 +13,23 @@ int main()
     const float depths[] = {0.0f, 5.0f, 10.0f, 15.0f, 20.0f, 30.0f, 45.0f, 60.0f, 90.0f};
     for (int water = 0; water < waterTypeCount; ++water) {
         const int model = water + 1;
+        const double chl = waterTypes[water].chlorophyll;
+        std::printf("beam %d 0 %.8f %.8f %.8f\n", water, beamAttenuation(450.0, chl), beamAttenuation(550.0, chl),
+                    beamAttenuation(650.0, chl));
+        for (double metres : {0.0, 0.73, 2.0}) {
+            const LinearRgb t = torchTransmission(chl, metres);
+            std::printf("torch %d %g %.6f %.6f %.6f\n", water, metres, t.r, t.g, t.b);
+        }
         for (float d : depths) {
             const ChannelFactors f = waterFactors(water, d);
             std::printf("factors %d %g %.6f %.6f %.6f\n", water, d, f.red, f.green, f.blue);
             float clear[4];
             modelClearColor(model, d, clear);
             std::printf("clear %d %g %.6f %.6f %.6f\n", water, d, clear[0], clear[1], clear[2]);
+            const WaterView view = waterView(water, d);
+            std::printf("veil %d %g %.6f %.6f %.6f\n", water, d, view.veil.r, view.veil.g, view.veil.b);
+            std::printf("attenuation %d %g %.6f %.6f %.6f\n", water, d, view.attenuation.r, view.attenuation.g,
+                        view.attenuation.b);
             const ColourChartPatches chart = colourChartPatches(model, d);
             std::printf("stops %d %g %.6f\n", water, d, chart.exposureStops);
             const std::array<unsigned char, 72>* charts[] = {&chart.surface, &chart.atDepth, &chart.whiteBalanced};

@@ -1,0 +1,90 @@
+#include "optics/water_view.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+
+#include "optics/water_iops.h"
+#include "optics/water_model.h"
+
+namespace {
+
+Spectrum beamTransmission(double chlorophyll, double metres)
+{
+    Spectrum t;
+    for (int i = 0; i < spectrumSamples; ++i)
+        t[static_cast<std::size_t>(i)] = std::exp(-beamAttenuation(wavelengthAt(i), chlorophyll) * metres);
+    return t;
+}
+
+Spectrum times(Spectrum a, const Spectrum& b)
+{
+    for (std::size_t i = 0; i < a.size(); ++i)
+        a[i] *= b[i];
+    return a;
+}
+
+constexpr double tableDepth = 100.0;  // metres
+constexpr int tableSteps = 400;       // quarter metres
+
+WaterView computeWaterView(double chlorophyll, double depthMetres)
+{
+    const LinearRgb oneMetre = pathTransmission(chlorophyll, depthMetres, 1.0);
+    // A channel that keeps nothing through a metre is given a steep but
+    // finite attenuation.
+    auto attenuation = [](double t) { return t > 1e-12 ? -std::log(t) : 27.6; };
+    return {veilingLight(chlorophyll, depthMetres),
+            {attenuation(oneMetre.r), attenuation(oneMetre.g), attenuation(oneMetre.b)}};
+}
+
+LinearRgb mix(const LinearRgb& a, const LinearRgb& b, double t)
+{
+    return {a.r + t * (b.r - a.r), a.g + t * (b.g - a.g), a.b + t * (b.b - a.b)};
+}
+
+}  // namespace
+
+LinearRgb veilingLight(double chlorophyll, double depthMetres)
+{
+    Spectrum veil = lightAtDepth(chlorophyll, std::max(depthMetres, 0.0));
+    for (int i = 0; i < spectrumSamples; ++i) {
+        const double w = wavelengthAt(i);
+        veil[static_cast<std::size_t>(i)] *= scattering(w, chlorophyll) / (4.0 * beamAttenuation(w, chlorophyll));
+    }
+    return intoGamut(linearSrgb(tristimulus(veil)));
+}
+
+LinearRgb pathTransmission(double chlorophyll, double depthMetres, double distanceMetres)
+{
+    const Spectrum light = lightAtDepth(chlorophyll, std::max(depthMetres, 0.0));
+    const Spectrum through = times(light, beamTransmission(chlorophyll, std::max(distanceMetres, 0.0)));
+    return channelScales(shownColours(chartUnder(light)), shownColours(chartUnder(through)));
+}
+
+LinearRgb torchTransmission(double chlorophyll, double distanceMetres)
+{
+    const Spectrum lamp = daylightSpectrum();
+    const Spectrum through = times(lamp, beamTransmission(chlorophyll, 2.0 * std::max(distanceMetres, 0.0)));
+    return channelScales(shownColours(chartUnder(lamp)), shownColours(chartUnder(through)));
+}
+
+WaterView waterView(int waterType, double depthMetres)
+{
+    static std::unique_ptr<std::array<WaterView, tableSteps + 1>> tables[waterTypeCount];
+    const int type = std::clamp(waterType, 0, waterTypeCount - 1);
+    if (!tables[type]) {
+        tables[type] = std::make_unique<std::array<WaterView, tableSteps + 1>>();
+        for (int i = 0; i <= tableSteps; ++i)
+            (*tables[type])[static_cast<std::size_t>(i)] =
+                computeWaterView(waterTypes[type].chlorophyll, tableDepth * i / tableSteps);
+    }
+    // Not-a-number counts as the surface rather than reaching the index.
+    const double depth = depthMetres >= 0.0 ? std::min(depthMetres, tableDepth) : 0.0;
+    const double position = depth / tableDepth * tableSteps;
+    const int below = std::min(static_cast<int>(position), tableSteps - 1);
+    const double t = position - below;
+    const WaterView& a = (*tables[type])[static_cast<std::size_t>(below)];
+    const WaterView& b = (*tables[type])[static_cast<std::size_t>(below + 1)];
+    return {mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t)};
+}
