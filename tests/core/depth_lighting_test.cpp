@@ -1,4 +1,7 @@
 #include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "gl_window.h"
@@ -41,6 +44,7 @@ protected:
     void TearDown() override
     {
         depth = 10.0f;
+        colourModel = 0;
         GlWindowTest::TearDown();
     }
 };
@@ -126,6 +130,55 @@ TEST_F(DepthLightingTest, InitialStateIsTheFixedState)
     EXPECT_FALSE(isEnabled(GL_LIGHTING));
     EXPECT_FALSE(isEnabled(GL_DEPTH_TEST));
     EXPECT_FALSE(isEnabled(GL_TEXTURE_2D));
+}
+
+// A grey square straight ahead at an eye distance, drawn under the frame's
+// projection with the fog in force; the pixel at its centre.
+std::array<unsigned char, 4> greyAtDistance(float distance)
+{
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, 1.0, 0.5, 200.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor4f(0.6f, 0.6f, 0.6f, 1.0f);
+    glBegin(GL_QUADS);
+    glVertex3f(-distance, -distance, -distance);
+    glVertex3f(distance, -distance, -distance);
+    glVertex3f(distance, distance, -distance);
+    glVertex3f(-distance, distance, -distance);
+    glEnd();
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return readPixel(viewport[2] / 2, viewport[3] / 2);
+}
+
+int distanceTo(const std::array<unsigned char, 4>& pixel, const std::array<float, 4>& colour)
+{
+    int sum = 0;
+    for (int c = 0; c < 3; ++c)
+        sum += std::abs(pixel[static_cast<std::size_t>(c)] - toByte(colour[static_cast<std::size_t>(c)]));
+    return sum;
+}
+
+TEST_F(DepthLightingTest, CoastalWaterVeilsFarThingsInItsOwnColourAndTheSimpleRuleKeepsItsFog)
+{
+    initGLState();
+    colourModel = 3;  // green coastal water
+    depth = 10.0f;
+    applyDepthLighting();
+    const std::array<float, 4> background = getFloat4(GL_COLOR_CLEAR_VALUE);
+    EXPECT_EQ(getFloat4(GL_FOG_COLOR), background);
+    const int nearGap = distanceTo(greyAtDistance(2.0f), background);
+    const int farGap = distanceTo(greyAtDistance(40.0f), background);
+    EXPECT_LT(farGap, nearGap / 4) << "near " << nearGap << ", far " << farGap;
+
+    colourModel = 0;
+    applyDepthLighting();
+    float density = 0.0f;
+    glGetFloatv(GL_FOG_DENSITY, &density);
+    EXPECT_FLOAT_EQ(density, 0.05f);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include "colour_difference.h"
 #include "optics/camera.h"
 #include "optics/colorimetry.h"
+#include "optics/water_iops.h"
 #include "optics/water_model.h"
+#include "optics/water_view.h"
 #include "render/colour_overlay.h"
 
 namespace {
@@ -167,6 +169,33 @@ TEST(Camera, WhiteBalanceKeepsHuesAndExposureKeepsTheWhitesLuminance)
     EXPECT_GT(chart.exposureStops, 1.0);
     EXPECT_DOUBLE_EQ(recordChart(lightAtDepth(waterTypes[2].chlorophyll, 80.0)).exposureStops, maxExposureStops);
     EXPECT_DOUBLE_EQ(recordChart(daylightSpectrum()).exposureStops, 0.0);
+}
+
+TEST(WaterView, BeamAttenuationAndVeilFollowTheWaters)
+{
+    for (double w = 380.0; w <= 780.0; w += 5.0) {
+        for (int type = 0; type < waterTypeCount; ++type)
+            ASSERT_GT(beamAttenuation(w, waterTypes[type].chlorophyll), 0.0) << w;
+        EXPECT_GT(beamAttenuation(w, waterTypes[2].chlorophyll), beamAttenuation(w, waterTypes[0].chlorophyll)) << w;
+    }
+    for (int type = 0; type < waterTypeCount; ++type) {
+        const double chl = waterTypes[type].chlorophyll;
+        EXPECT_GT(beamAttenuation(650.0, chl), beamAttenuation(450.0, chl)) << waterTypes[type].name;
+    }
+    // The sanity range of c(550): near 0.09, 0.24 and 1.1 per metre.
+    EXPECT_NEAR(beamAttenuation(550.0, 0.03), 0.09, 0.02);
+    EXPECT_NEAR(beamAttenuation(550.0, 0.3), 0.24, 0.04);
+    EXPECT_NEAR(beamAttenuation(550.0, 3.0), 1.1, 0.15);
+
+    // Clear ocean's own light is bluer than the daylight on the surface,
+    // whose linear sRGB is (1, 1, 1).
+    const LinearRgb veil = veilingLight(0.03, 10.0);
+    EXPECT_GT(veil.b, 0.0);
+    EXPECT_GT(veil.b, veil.r * 1.5);
+    // Red goes first through a metre of water too.
+    const WaterView view = waterView(0, 10.0);
+    EXPECT_GT(view.attenuation.r, view.attenuation.g);
+    EXPECT_GT(view.attenuation.r, view.attenuation.b);
 }
 
 }  // namespace

@@ -160,4 +160,31 @@ TEST_F(FishTest, SixSkinsShowSixHuesAndRedIsGoneAtDepthFifty)
     }
 }
 
+double meanRed(const std::vector<Rgb>& pixels)
+{
+    double sum = 0.0;
+    for (const Rgb& p : pixels)
+        sum += p.r;
+    return sum / static_cast<double>(pixels.size());
+}
+
+TEST_F(FishTest, TheTorchBringsBackTheRedFishsRedSixtyMetresDownInClearOcean)
+{
+    ASSERT_TRUE(hideHelpPanel(program));
+    tiltCamera();
+    sendKey(program, "F3");
+    sendKey(program, "Down", 50);
+    settle(1.0);
+    const double redOff = meanRed(flankPixels(screenshot(program, shotPath("torch_off_60m.png")), fishes[0]));
+    sendKey(program, "F6");
+    settle(1.0);
+    const double redOn = meanRed(flankPixels(screenshot(program, shotPath("torch_on_60m.png")), fishes[0]));
+    EXPECT_GE(redOn, 3.0 * redOff) << "torch off " << redOff << ", on " << redOn;
+    EXPECT_GT(redOn, 60.0) << "the torch shows no red";
+    sendKey(program, "F6");
+    settle(1.0);
+    const double redAgain = meanRed(flankPixels(screenshot(program), fishes[0]));
+    EXPECT_NEAR(redAgain, redOff, 2.0) << "F6 again did not switch the torch off";
+}
+
 }  // namespace
