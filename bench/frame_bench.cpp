@@ -19,7 +19,7 @@
 
 namespace {
 
-enum class FrameKind { scene, empty, overlay, overlayWithChart };
+enum class FrameKind { scene, sceneWaterTorch, empty, overlay, overlayWithChart };
 
 // A frame's CPU time is every thread's: llvmpipe draws on its own.
 Stopwatch frameStopwatch()
@@ -31,7 +31,8 @@ Stopwatch frameStopwatch()
 Elapsed drawOneFrame(FrameKind kind)
 {
     switch (kind) {
-    case FrameKind::scene: {
+    case FrameKind::scene:
+    case FrameKind::sceneWaterTorch: {
         const Stopwatch stopwatch = frameStopwatch();
         drawFrame();
         const Elapsed time = stopwatch.elapsed();
@@ -74,8 +75,11 @@ void benchFrames(benchmark::State& state, FrameKind kind, int width, int height)
     setProgramWindowSize(width, height);
     // The chart as a user sees it in clear ocean: the warm-up frames hand it over.
     const bool withChart = kind == FrameKind::overlayWithChart;
-    colourModel = withChart ? 1 : 0;
+    // The measured water's frame: clear ocean with its veil and the torch on.
+    const bool water = kind == FrameKind::sceneWaterTorch;
+    colourModel = withChart || water ? 1 : 0;
     colourChartShown = withChart;
+    torchOn = water;
     for (int i = 0; i < 10; ++i) {
         drawFrame();
         drawOneFrame(kind);
@@ -110,6 +114,7 @@ void registerFrameBenchmarks(bool quick)
     const Size sizes[] = {{640, 480, quick ? 40 : 400}, {1920, 1080, quick ? 20 : 200}};
     const std::pair<FrameKind, const char*> kinds[] = {
         {FrameKind::scene, "scene"},
+        {FrameKind::sceneWaterTorch, "scene_water_torch"},
         {FrameKind::empty, "empty"},
         {FrameKind::overlay, "overlay"},
         {FrameKind::overlayWithChart, "overlay_chart"}};
