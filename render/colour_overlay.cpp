@@ -1,5 +1,6 @@
 #include "render/colour_overlay.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -59,14 +60,15 @@ std::string depthText(double atDepth, bool withFeet)
 
 void handOverChart()
 {
-    const ColourChartPatches patches = colourChartPatches(colourModel, depth);
-    std::string atDepthLabel = "at " + depthText(depth, false);
+    const float chartDepth = std::round(depth);
+    const ColourChartPatches patches = colourChartPatches(colourModel, chartDepth);
+    std::string atDepthLabel = "at " + depthText(chartDepth, false);
     if (measuredModel(colourModel)) {
         char stops[24];
         std::snprintf(stops, sizeof stops, ", %+.1f EV", patches.exposureStops);
         atDepthLabel += stops;
     }
-    const std::string balancedLabel = "at " + depthText(depth, false) + ", white-balanced";
+    const std::string balancedLabel = "at " + depthText(chartDepth, false) + ", white-balanced";
     const std::string minLabel = depthText(minDepth, false);
     const std::string maxLabel = depthText(maxDepth, false);
     const OrlinSwatchGroup groups[] = {
@@ -96,7 +98,7 @@ void handOverChart()
     chart.groupCount = 3;
     chart.lines = lines;
     chart.lineCount = 3;
-    chart.marker = (depth - minDepth) / (maxDepth - minDepth);
+    chart.marker = (chartDepth - minDepth) / (maxDepth - minDepth);
     chart.leftLabel = minLabel.c_str();
     chart.rightLabel = maxLabel.c_str();
     guiContext->setChart(&chart);
@@ -155,7 +157,10 @@ void syncColourOverlay()
                              static_cast<int>(gauge.y) - 6);
     }
     const bool chartToggled = colourChartShown != shown.chartShown;
-    if (colourChartShown && (modelChanged || chartToggled || shown.depth != depth))
+    // By whole depths: a slow dive moves the depth every frame, and the chart
+    // says the depth in whole metres anyway.
+    const bool depthChanged = std::lround(shown.depth) != std::lround(depth);
+    if (colourChartShown && (modelChanged || chartToggled || depthChanged))
         handOverChart();
     if (chartToggled)
         guiContext->showChart(colourChartShown);

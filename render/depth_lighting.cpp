@@ -13,13 +13,16 @@ float lightDiffuse[4] = {0.4f, 0.4f, 0.4f, 1.0f};
 float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 float ambientLight[4] = {0.6f, 0.6f, 0.6f, 1.0f};
 float lightPosition[4] = {1.0f, 4.0f, 1.0f, 0.0f};
-const float baseClearColor[4] = {0.2f, 0.5f, 0.6f, 1.0f};
+namespace {
+// The base clear colour in the double precision its products are taken in.
+constexpr double baseClearRgb[3] = {0.2, 0.5, 0.6};
+}  // namespace
+const float baseClearColor[4] = {static_cast<float>(baseClearRgb[0]), static_cast<float>(baseClearRgb[1]),
+                                 static_cast<float>(baseClearRgb[2]), 1.0f};
 
 namespace {
+
 constexpr float baseFogDensity = 0.05f;
-}
-
-namespace {
 
 float clampUnit(double factor)
 {
@@ -89,16 +92,11 @@ void modelClearColor(int model, float atDepth, float rgba[4])
     veilColour(model - 1, atDepth, rgba);
 }
 
-void depthClearColor(float atDepth, float rgba[4])
-{
-    clearColorOf(depthFactors(atDepth), rgba);
-}
-
 void clearColorOf(const DepthFactors& f, float rgba[4])
 {
-    rgba[0] = static_cast<float>(0.2 * f.red);
-    rgba[1] = static_cast<float>(0.5 * f.green);
-    rgba[2] = static_cast<float>(0.6 * f.blue);
+    rgba[0] = static_cast<float>(baseClearRgb[0] * f.red);
+    rgba[1] = static_cast<float>(baseClearRgb[1] * f.green);
+    rgba[2] = static_cast<float>(baseClearRgb[2] * f.blue);
     rgba[3] = 1.0f;
 }
 

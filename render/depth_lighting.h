@@ -38,8 +38,6 @@ void clearColorOf(const DepthFactors& factors, float rgba[4]);
 void modelClearColor(int model, float atDepth, float rgba[4]);
 // What linear-light factors become for display-encoded colours lit by them.
 DepthFactors displayFactors(const DepthFactors& linear);
-// The same under the simple rule.
-void depthClearColor(float atDepth, float rgba[4]);
 
 void initGLState();
 void applyDepthLighting();

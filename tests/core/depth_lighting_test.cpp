@@ -53,7 +53,7 @@ TEST(DepthColourModel, ClearColourFollowsTheTableAtEveryDepth)
 {
     for (const DepthColourCase& c : depthColourCases) {
         float clear[4];
-        depthClearColor(c.depth, clear);
+        clearColorOf(depthFactors(c.depth), clear);
         expectRgba(clear, c.clear, "clear", c.depth);
     }
 }

@@ -383,7 +383,7 @@ TEST_F(EventPumpTest, ResizeRebuildsTheViewsAndDrawsOneFrameBeforeTheNextEvent)
     EXPECT_EQ(SDL_GetVideoSurface()->w, 800);
     EXPECT_EQ(SDL_GetVideoSurface()->h, 600);
     float clear[4];
-    depthClearColor(depth, clear);
+    clearColorOf(depthFactors(depth), clear);
     glClear(GL_COLOR_BUFFER_BIT);
     for (auto [x, y] : {std::pair{799, 599}, std::pair{700, 10}, std::pair{5, 590}}) {
         auto pixel = readPixel(x, y);

@@ -134,7 +134,7 @@ ScreenPoint brightestSpot(const Image& image)
 Rgb clearColourAt(float atDepth)
 {
     float rgba[4];
-    depthClearColor(atDepth, rgba);
+    clearColorOf(depthFactors(atDepth), rgba);
     return {toByte(rgba[0]), toByte(rgba[1]), toByte(rgba[2])};
 }
 
