@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
+#include <vector>
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -15,15 +15,15 @@
 #include "assets/asset_path.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
-#include "input/controls_help.h"
 #include "input/key_translation.h"
+#include "logic/controls.h"
 #include "platform/font_location.h"
 #include "platform/video_driver.h"
 #include "platform/video_mode.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
-#include "render/frame.h"
 #include "render/sun.h"
+#include "render/window_views.h"
 #include "state/program_state.h"
 
 namespace {
@@ -73,19 +73,15 @@ void startUp()
     fontPath = makeFontPath();
     guiContext = new OrlinContext(initialWindowWidth, initialWindowHeight, fontPath, guiPanel, guiPanelEdge,
                                   guiKeyCap, guiDivider, guiText, guiText, orlinBlack, guiTitleBar, guiShadow, false);
-    guiContext->setHelp(controlsHelpTitle, controlsHelpRows, static_cast<int>(std::size(controlsHelpRows)));
-    guiContext->keepPanelsLeftOf(static_cast<int>(gaugeLeftEdge));
+    std::vector<OrlinHelpRow> helpRows;
+    for (const Control& control : controls)
+        helpRows.push_back({control.keys, control.action});
+    guiContext->setHelp(controlsTitle, helpRows.data(), static_cast<int>(helpRows.size()));
     std::atexit(teardown);
-
-    glViewport(0, 0, initialWindowWidth, initialWindowHeight);
-    windowWidth = initialWindowWidth;
-    windowHeight = initialWindowHeight;
-    guiContext->resize(initialWindowWidth, initialWindowHeight);
-    guiContext->resetView();
     traceStartupPhase("gui");
 
     // Something on screen at once, before any asset is read.
-    drawFrame();
+    setUpViews(initialWindowWidth, initialWindowHeight);
     traceStartupPhase("first_frame");
 
     loadTextures();

@@ -1,9 +1,7 @@
-#include "input/slow_dive.h"
+#include "logic/slow_dive.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "render/depth_lighting.h"
+#include "logic/depth_range.h"
+#include "logic/dive_curve.h"
 #include "state/program_state.h"
 
 namespace {
@@ -16,32 +14,6 @@ float startDepth = minDepth;
 
 }  // namespace
 
-float diveDepth(double elapsed, float fromDepth)
-{
-    const double from = std::clamp(static_cast<double>(fromDepth), static_cast<double>(minDepth),
-                                   static_cast<double>(maxDepth));
-    const double t = std::max(elapsed, 0.0);
-    const double firstDescent = (maxDepth - from) / diveSpeed;
-    double d;
-    if (t < firstDescent) {
-        d = from + diveSpeed * t;
-    } else {
-        // Then round after round: pause deep, rise, pause at the top, descend.
-        const double travel = (maxDepth - minDepth) / diveSpeed;
-        const double round = 2.0 * (divePauseSeconds + travel);
-        const double u = std::fmod(t - firstDescent, round);
-        if (u < divePauseSeconds)
-            d = maxDepth;
-        else if (u < divePauseSeconds + travel)
-            d = maxDepth - diveSpeed * (u - divePauseSeconds);
-        else if (u < 2.0 * divePauseSeconds + travel)
-            d = minDepth;
-        else
-            d = minDepth + diveSpeed * (u - 2.0 * divePauseSeconds - travel);
-    }
-    return static_cast<float>(std::clamp(d, static_cast<double>(minDepth), static_cast<double>(maxDepth)));
-}
-
 void toggleDive()
 {
     // The clock is read by the next frame, which starts the dive.
@@ -51,11 +23,6 @@ void toggleDive()
 void stopDive()
 {
     state = DiveState::off;
-}
-
-bool diveActive()
-{
-    return state != DiveState::off;
 }
 
 void advanceDive(double now)

@@ -7,7 +7,7 @@
 
 #include "input/input_handlers.h"
 #include "input/key_translation.h"
-#include "input/slow_dive.h"
+#include "logic/dive_curve.h"
 #include "orlin_recording.h"
 #include "render/depth_lighting.h"
 #include "state/program_state.h"
