@@ -16,8 +16,8 @@ float depth = 10.0f;
 int colourModel = 0;
 bool colourChartShown = false;
 float cameraDistance = -5.0f;
-float cameraPitch = 0.0f;
-float cameraYaw = 0.0f;
+float cameraPitch = initialCameraPitch;
+float cameraYaw = initialCameraYaw;
 
 int mouseX = 0;
 int mouseY = 0;
