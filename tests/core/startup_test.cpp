@@ -118,15 +118,25 @@ TEST_F(StartupTest, ExitRunsTeardownOnce)
         testing::ExitedWithCode(0), "constructed=1 destroyed=1");
 }
 
+// The failure messages go to standard output, which a death test does not
+// read: the child sends its standard output to standard error, where the
+// expected pattern is matched.
+void outputToStandardError()
+{
+    std::fflush(stdout);
+    dup2(STDERR_FILENO, STDOUT_FILENO);
+}
+
 TEST_F(StartupTest, NoVideoMeansMessageAndFailureStatus)
 {
     EXPECT_EXIT(
         {
+            outputToStandardError();
             setenv("SDL_VIDEODRIVER", "x11", 1);
             setenv("DISPLAY", ":65000", 1);
             startUp();
         },
-        testing::ExitedWithCode(1), "");
+        testing::ExitedWithCode(1), "Error: couldn't initialize video\n");
 }
 
 TEST_F(StartupTest, WindowRefusedMeansMessageAndFailureStatus)
@@ -134,10 +144,11 @@ TEST_F(StartupTest, WindowRefusedMeansMessageAndFailureStatus)
     // SDL's dummy driver starts but has no OpenGL, so the window is refused.
     EXPECT_EXIT(
         {
+            outputToStandardError();
             setenv("SDL_VIDEODRIVER", "dummy", 1);
             startUp();
         },
-        testing::ExitedWithCode(1), "");
+        testing::ExitedWithCode(1), "Error: couldn't set video mode: .+\n");
 }
 
 }  // namespace
