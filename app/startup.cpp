@@ -3,16 +3,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include "app/asset_notice.h"
 #include "app/clock.h"
 #include "app/startup_trace.h"
 #include "app/teardown.h"
 #include "app/timer_list.h"
 #include "assets/asset_path.h"
+#include "assets/asset_problems.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
 #include "input/key_translation.h"
@@ -93,9 +96,10 @@ void startUp()
     const AssetLocation meshLocation = locateAsset(meshFileName);
     fishMesh = new Mesh(meshLocation.path);
     if (fishMesh->positions == nullptr)
-        std::fprintf(stderr, "Warning: mesh \"%s\" could not be opened (looked in %s); drawing no fish\n",
-                     meshFileName, describePlacesTried(meshLocation.tried).c_str());
+        reportAssetProblem(std::string("mesh \"") + meshFileName + "\" could not be opened (looked in " +
+                           describePlacesTried(meshLocation.tried) + "); drawing no fish");
     else if (fishMesh->indexCount == 0)
-        std::fprintf(stderr, "Warning: mesh \"%s\" holds no faces; drawing no fish\n", meshFileName);
+        reportAssetProblem(std::string("mesh \"") + meshFileName + "\" holds no faces; drawing no fish");
+    showAssetNotice();
     traceStartupPhase("mesh");
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
+#include "app/timer_list.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
 #include "gl_window.h"
@@ -61,7 +62,8 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     std::vector<OrlinCall> expected = {{"orlinInit", {}},          {"construct", {640, 480}},
                                        {"setHelp", {12}},           {"resize", {640, 480}},
                                        {"keepPanelsLeftOf", {570}}, {"resetView", {}},
-                                       {"resetView", {}},           {"draw", {}}};
+                                       {"resetView", {}},           {"draw", {}},
+                                       {"showMessage", {4250}}};
     EXPECT_EQ(orlinCalls(), expected);
     EXPECT_EQ(orlinConstructorArgs().helpTitle, "Controls");
     ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 12u);
@@ -97,6 +99,22 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     EXPECT_NE(errors.find("\"rock.png\""), std::string::npos) << errors;
     EXPECT_NE(errors.find("\"mackerel.obj\""), std::string::npos) << errors;
     EXPECT_NE(errors.find("missing"), std::string::npos) << errors;
+
+    // The window says the same after start-up, one line after another: the
+    // first three files, then how many more.
+    std::vector<std::string> shown = {orlinConstructorArgs().message};
+    for (int pass = 0; pass < 6; ++pass) {
+        runTimerPass(lastTimerPass + 4.0);
+        if (orlinConstructorArgs().message != shown.back())
+            shown.push_back(orlinConstructorArgs().message);
+    }
+    ASSERT_EQ(shown.size(), 4u) << testing::PrintToString(shown);
+    const char* const firstFiles[] = {"\"rock.png\" not loaded (missing", "\"water.png\"", "\"mackerel_texture_red.png\""};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NE(shown[i].find(firstFiles[i]), std::string::npos) << shown[i];
+        EXPECT_NE(errors.find("Warning: " + shown[i] + "\n"), std::string::npos) << shown[i] << " is not on standard error";
+    }
+    EXPECT_EQ(shown[3], "and 9 more asset warnings");
 }
 
 // Runs after teardown (atexit is last in, first out), so it sees what
