@@ -201,7 +201,7 @@ bool readSize(const std::string& command, int& width, int& height)
     return digits != std::string::npos && std::sscanf(output.c_str() + digits, "%d%*[ x]%d", &width, &height) == 2;
 }
 
-TEST_F(InputEndToEndTest, F11FillsTheScreenWithTheGaugeAtItsRightEdgeAndComesBack)
+TEST_F(InputEndToEndTest, F11FillsTheScreenWithTheGaugeAtItsRightEdgeAndF11OrEscapeComesBack)
 {
     int screenWidth = 0;
     int screenHeight = 0;
@@ -228,6 +228,24 @@ TEST_F(InputEndToEndTest, F11FillsTheScreenWithTheGaugeAtItsRightEdgeAndComesBac
     EXPECT_EQ(width, 640);
     EXPECT_EQ(height, 480);
     EXPECT_NEAR(amberArrowRow(screenshot(program, dir + "/windowed_again.png")), arrowTopRowAtDepth10 + 4.5, 3.0);
+    EXPECT_TRUE(isRunning(program));
+
+    // Escape leaves full screen as well; in the window it changes nothing.
+    sendKey(program, "F11");
+    settle(1.5);
+    ASSERT_TRUE(readSize(windowSize, width, height));
+    EXPECT_EQ(width, screenWidth);
+    sendKey(program, "Escape");
+    settle(1.5);
+    ASSERT_TRUE(readSize(windowSize, width, height));
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    sendKey(program, "Escape");
+    settle(1.0);
+    ASSERT_TRUE(readSize(windowSize, width, height));
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    EXPECT_NEAR(amberArrowRow(screenshot(program, dir + "/escaped.png")), arrowTopRowAtDepth10 + 4.5, 3.0);
     EXPECT_TRUE(isRunning(program));
 }
 
