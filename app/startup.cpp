@@ -23,6 +23,7 @@
 #include "platform/font_location.h"
 #include "platform/video_driver.h"
 #include "platform/video_mode.h"
+#include "platform/window_icon.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
@@ -58,6 +59,7 @@ void startUp()
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     noteScreenSize();
+    setWindowIcon();
     if (setVideoMode(initialWindowWidth, initialWindowHeight) == nullptr) {
         std::printf("Error: couldn't set video mode: %s\n", SDL_GetError());
         std::fflush(stdout);
@@ -65,6 +67,7 @@ void startUp()
         std::exit(1);
     }
     SDL_WM_SetCaption("Marivane", nullptr);
+    announceWindowIcon();
     SDL_EnableKeyRepeat(500, 30);
     traceStartupPhase("sdl_window");
 
