@@ -5,9 +5,9 @@
 #include <SDL.h>
 
 #if !defined(_WIN32)
-#include <SDL_syswm.h>
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
+
+#include "platform/x11_window.h"
 #endif
 
 void setWindowIcon()
@@ -45,35 +45,23 @@ void announceWindowIcon() {}
 
 void announceWindowIcon()
 {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) <= 0 || info.subsystem != SDL_SYSWM_X11 || info.info.x11.display == nullptr)
-        return;
-    // SDL 1.2 draws in a child of the managed window; sdl12-compat names only
-    // the one window it has.
-    const Window window = info.info.x11.wmwindow != 0 ? info.info.x11.wmwindow : info.info.x11.window;
-    if (window == 0)
-        return;
-    // Width, height, then each pixel as 0xAARRGGBB, top row first; Xlib
-    // takes format-32 data as longs.
-    static long cardinals[2 + windowIconSize * windowIconSize];
-    cardinals[0] = windowIconSize;
-    cardinals[1] = windowIconSize;
-    for (int i = 0; i < windowIconSize * windowIconSize; ++i) {
-        const unsigned char* p = &windowIconRgba[4 * i];
-        cardinals[2 + i] = static_cast<long>((static_cast<unsigned long>(p[3]) << 24) |
-                                             (static_cast<unsigned long>(p[0]) << 16) |
-                                             (static_cast<unsigned long>(p[1]) << 8) | p[2]);
-    }
-    if (info.info.x11.lock_func != nullptr)
-        info.info.x11.lock_func();
-    Display* display = info.info.x11.display;
-    const Atom netWmIcon = XInternAtom(display, "_NET_WM_ICON", False);
-    XChangeProperty(display, window, netWmIcon, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(cardinals), 2 + windowIconSize * windowIconSize);
-    XFlush(display);
-    if (info.info.x11.unlock_func != nullptr)
-        info.info.x11.unlock_func();
+    useManagedX11Window([](Display* display, Window window) {
+        // Width, height, then each pixel as 0xAARRGGBB, top row first; Xlib
+        // takes format-32 data as longs.
+        static long cardinals[2 + windowIconSize * windowIconSize];
+        cardinals[0] = windowIconSize;
+        cardinals[1] = windowIconSize;
+        for (int i = 0; i < windowIconSize * windowIconSize; ++i) {
+            const unsigned char* p = &windowIconRgba[4 * i];
+            cardinals[2 + i] = static_cast<long>((static_cast<unsigned long>(p[3]) << 24) |
+                                                 (static_cast<unsigned long>(p[0]) << 16) |
+                                                 (static_cast<unsigned long>(p[1]) << 8) | p[2]);
+        }
+        const Atom netWmIcon = XInternAtom(display, "_NET_WM_ICON", False);
+        XChangeProperty(display, window, netWmIcon, XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(cardinals), 2 + windowIconSize * windowIconSize);
+        XFlush(display);
+    });
 }
 
 #endif

@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "logic/controls.h"
+#include "program_runner.h"
 
 namespace {
 
@@ -20,15 +21,6 @@ std::string readSource(const std::string& relative)
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // The lines after the heading `heading` up to the next one starting with `nextHeading`.

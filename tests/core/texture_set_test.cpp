@@ -61,15 +61,6 @@ const ExpectedTexture expectedTextures[] = {
     {"depth_arrow.png", &TextureSet::depthArrowTexture, false, GL_LINEAR, GL_RGBA},
 };
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // Loads from a temporary working folder that each test fills as it needs.
 class TextureSetTest : public GlWindowTest {
 protected:

@@ -101,7 +101,7 @@ ok "a CMake project (find_package(Orlin)) and a pkg-config build link the instal
 
 # The way back: the uninstall target removes every file the install wrote.
 cmake --install "$run_build" --prefix "$work/again" >/dev/null
-installed=$(wc -l < "$run_build/install_manifest.txt")
+installed=$(grep -c "" "$run_build/install_manifest.txt")
 [ "$installed" -gt 0 ] || fail "the install wrote no manifest"
 cmake --build "$run_build" --target uninstall > "$work/uninstall.log" 2>&1 \
   || { cat "$work/uninstall.log"; fail "the uninstall target"; }
