@@ -3,7 +3,7 @@
 #include "app/startup_trace.h"
 #include "app/timer_list.h"
 #include "input/event_pump.h"
-#include "input/slow_dive.h"
+#include "logic/slow_dive.h"
 #include "render/environment_box.h"
 #include "render/frame.h"
 #include "state/program_state.h"

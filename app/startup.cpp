@@ -3,27 +3,31 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
+#include <string>
+#include <vector>
 
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include "app/asset_notice.h"
 #include "app/clock.h"
 #include "app/startup_trace.h"
 #include "app/teardown.h"
 #include "app/timer_list.h"
 #include "assets/asset_path.h"
+#include "assets/asset_problems.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
-#include "input/controls_help.h"
 #include "input/key_translation.h"
+#include "logic/controls.h"
 #include "platform/font_location.h"
 #include "platform/video_driver.h"
 #include "platform/video_mode.h"
+#include "platform/window_icon.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
-#include "render/frame.h"
 #include "render/sun.h"
+#include "render/window_views.h"
 #include "state/program_state.h"
 
 namespace {
@@ -55,6 +59,7 @@ void startUp()
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     noteScreenSize();
+    setWindowIcon();
     if (setVideoMode(initialWindowWidth, initialWindowHeight) == nullptr) {
         std::printf("Error: couldn't set video mode: %s\n", SDL_GetError());
         std::fflush(stdout);
@@ -62,6 +67,7 @@ void startUp()
         std::exit(1);
     }
     SDL_WM_SetCaption("Marivane", nullptr);
+    announceWindowIcon();
     SDL_EnableKeyRepeat(500, 30);
     traceStartupPhase("sdl_window");
 
@@ -73,19 +79,15 @@ void startUp()
     fontPath = makeFontPath();
     guiContext = new OrlinContext(initialWindowWidth, initialWindowHeight, fontPath, guiPanel, guiPanelEdge,
                                   guiKeyCap, guiDivider, guiText, guiText, orlinBlack, guiTitleBar, guiShadow, false);
-    guiContext->setHelp(controlsHelpTitle, controlsHelpRows, static_cast<int>(std::size(controlsHelpRows)));
-    guiContext->keepPanelsLeftOf(static_cast<int>(gaugeLeftEdge));
+    std::vector<OrlinHelpRow> helpRows;
+    for (const Control& control : controls)
+        helpRows.push_back({control.keys, control.action});
+    guiContext->setHelp(controlsTitle, helpRows.data(), static_cast<int>(helpRows.size()));
     std::atexit(teardown);
-
-    glViewport(0, 0, initialWindowWidth, initialWindowHeight);
-    windowWidth = initialWindowWidth;
-    windowHeight = initialWindowHeight;
-    guiContext->resize(initialWindowWidth, initialWindowHeight);
-    guiContext->resetView();
     traceStartupPhase("gui");
 
     // Something on screen at once, before any asset is read.
-    drawFrame();
+    setUpViews(initialWindowWidth, initialWindowHeight);
     traceStartupPhase("first_frame");
 
     loadTextures();
@@ -97,9 +99,10 @@ void startUp()
     const AssetLocation meshLocation = locateAsset(meshFileName);
     fishMesh = new Mesh(meshLocation.path);
     if (fishMesh->positions == nullptr)
-        std::fprintf(stderr, "Warning: mesh \"%s\" could not be opened (looked in %s); drawing no fish\n",
-                     meshFileName, describePlacesTried(meshLocation.tried).c_str());
+        reportAssetProblem(std::string("mesh \"") + meshFileName + "\" could not be opened (looked in " +
+                           describePlacesTried(meshLocation.tried) + "); drawing no fish");
     else if (fishMesh->indexCount == 0)
-        std::fprintf(stderr, "Warning: mesh \"%s\" holds no faces; drawing no fish\n", meshFileName);
+        reportAssetProblem(std::string("mesh \"") + meshFileName + "\" holds no faces; drawing no fish");
+    showAssetNotice();
     traceStartupPhase("mesh");
 }

@@ -1,5 +1,7 @@
 // Reading a PNG file into an image: 8-bit samples, rows bottom-up and tightly
-// packed, ready for OpenGL. Every failure gives the empty image, silently.
+// packed, ready for OpenGL. Every failure gives the empty image, silently:
+// libpng's own messages never reach standard error, and the reason is handed
+// to the caller for its one warning about the file.
 #pragma once
 
 #include <cstdint>
@@ -28,4 +30,8 @@ struct Image {
 // and refusing early keeps a lying header from costing gigabytes.
 constexpr std::uint32_t maxImageSide = 16384;
 
-Image loadPng(const std::string& fileName);
+// When the image comes back empty and `failure` is given, it says why in a
+// user's words ("missing", "not a PNG file", "20000x20000 is larger than the
+// largest picture this program loads, 16384x16384", ...); otherwise it is
+// left empty.
+Image loadPng(const std::string& fileName, std::string* failure = nullptr);

@@ -1,13 +1,12 @@
 #include "assets/texture_set.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <string>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include "assets/asset_path.h"
+#include "assets/asset_problems.h"
 #include "assets/png_reader.h"
 
 TextureSet textures;
@@ -27,25 +26,12 @@ GLenum pixelFormat(unsigned channels)
 
 }  // namespace
 
-std::string describePngFailure(const std::string& fileName)
-{
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr)
-        return errno == ENOENT ? std::string("missing") : std::string("cannot be opened: ") + std::strerror(errno);
-    static const unsigned char signature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
-    unsigned char head[8] = {};
-    std::size_t got = std::fread(head, 1, sizeof head, file);
-    std::fclose(file);
-    if (got < sizeof head || std::memcmp(head, signature, sizeof head) != 0)
-        return "not a PNG file";
-    return "corrupt or unsupported PNG data";
-}
-
 void loadTextures()
 {
     for (const TextureFile& entry : textureFiles) {
         const AssetLocation location = locateAsset(entry.fileName);
-        Image image = loadPng(location.path);
+        std::string failure;
+        Image image = loadPng(location.path, &failure);
         unsigned& name = textures.*entry.name;
         glGenTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, name);
@@ -60,13 +46,13 @@ void loadTextures()
                 glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
                              GL_UNSIGNED_BYTE, image.pixels);
         } else {
-            std::string reason = describePngFailure(location.path);
+            std::string reason = failure.empty() ? std::string("not a picture OpenGL can take") : failure;
             if (reason == "missing")
                 reason += "; looked in " + describePlacesTried(location.tried);
             else if (location.path != entry.fileName)
                 reason += " in " + location.path;
-            std::fprintf(stderr, "Warning: texture \"%s\" not loaded (%s); drawing without it\n", entry.fileName,
-                         reason.c_str());
+            reportAssetProblem(std::string("texture \"") + entry.fileName + "\" not loaded (" + reason +
+                               "); drawing without it");
         }
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, entry.mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);

@@ -43,9 +43,5 @@ inline constexpr TextureFile textureFiles[textureCount] = {
     {"depth_arrow.png", &TextureSet::depthArrowTexture, false},
 };
 
-// Why a PNG that gave the empty image failed: "missing", "not a PNG file" or
-// "corrupt or unsupported PNG data" (with the system's reason where it has one).
-std::string describePngFailure(const std::string& fileName);
-
 void loadTextures();
 void releaseTextures();

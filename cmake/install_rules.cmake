@@ -12,7 +12,6 @@ install(FILES packaging/marivane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/ap
 
 # The manual page and the Debian changelog are installed compressed, without
 # a time stamp in the gzip header, as Debian packages carry them.
-set(MARIVANE_GZIP_DIR ${CMAKE_BINARY_DIR}/packaging)
 set(MARIVANE_GZIPPED)
 foreach(source docs/marivane.6 packaging/changelog)
   get_filename_component(name ${source} NAME)
@@ -36,3 +35,15 @@ foreach(component_package marivane:marivane orlin-dev:liborlin-dev)
   install(FILES ${MARIVANE_GZIP_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
     COMPONENT ${component})
 endforeach()
+
+# Everything the install copies out of the build folder; scripts/run builds
+# it, so that `cmake --install` can follow without another build step.
+add_custom_target(installable)
+add_dependencies(installable marivane orlin assets icons compressed_docs)
+
+# The way back from a prefix install: removes every file the last
+# `cmake --install` of this build folder wrote (install_manifest*.txt).
+add_custom_target(uninstall
+  COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/uninstall.cmake
+  COMMENT "Removing the installed files"
+  VERBATIM)

@@ -4,10 +4,11 @@
 
 #include <SDL.h>
 
-#include "input/full_screen.h"
 #include "input/key_translation.h"
-#include "input/slow_dive.h"
+#include "logic/depth_range.h"
+#include "logic/slow_dive.h"
 #include "render/depth_lighting.h"
+#include "render/full_screen.h"
 #include "render/screenshot.h"
 #include "state/program_state.h"
 
@@ -20,6 +21,9 @@ bool f5Held = false;
 bool f6Held = false;
 bool f11Held = false;
 bool f12Held = false;
+// Escape pressed in full screen: it left full screen, and its repeats and its
+// release belong to that press, not to the window it left for.
+bool escapeLeftFullScreen = false;
 
 // The program's function keys act when pressed without control, alt or meta,
 // as the GUI's own do, and once per press however long they are held.
@@ -44,6 +48,14 @@ void handleKeyDown(int key)
     // Only control alone quits: with shift or caps lock the key is 'Q' by now.
     if (key == 'q' && getModifiers() == orlinModControl)
         std::exit(0);
+    if (key == SDLK_ESCAPE && (fullScreen || escapeLeftFullScreen)) {
+        // In full screen Escape leaves it and does nothing else.
+        if (!escapeLeftFullScreen) {
+            escapeLeftFullScreen = true;
+            leaveFullScreen();
+        }
+        return;
+    }
     guiContext->keyDown(key, mouseX, mouseY, 0, 0);
     if (key == orlinKeyUp || key == orlinKeyDown)
         stopDive();
@@ -55,6 +67,9 @@ void handleKeyDown(int key)
         depth = depth + 1.0f;
         if (depth > maxDepth)
             depth = maxDepth;
+    } else if (key == orlinKeyHome) {
+        cameraPitch = initialCameraPitch;
+        cameraYaw = initialCameraYaw;
     } else if (key == orlinKeyF3) {
         if (firstPlainPress(f3Held, modifiers))
             colourModel = (colourModel + 1) % colourModelCount();
@@ -80,6 +95,10 @@ void handleKeyUp(int key)
 {
     if (isModifierKey(key))
         return;
+    if (key == SDLK_ESCAPE && escapeLeftFullScreen) {
+        escapeLeftFullScreen = false;
+        return;
+    }
     if (key == orlinKeyF3)
         f3Held = false;
     else if (key == orlinKeyF4)

@@ -1,6 +1,8 @@
 // The program's own bindings on the way to the GUI: arrows change the depth,
-// Ctrl+Q quits, the left button starts and stops mouse look. Everything else
-// is forwarded with the latest pointer position.
+// Home turns the camera back to its starting angles, Ctrl+Q quits, Escape
+// leaves full screen (and only there is kept from the GUI), the function keys
+// of logic/controls.h act, the left button starts and stops mouse look.
+// Everything else is forwarded with the latest pointer position.
 #pragma once
 
 void handleKeyDown(int key);

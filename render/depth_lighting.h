@@ -10,8 +10,7 @@ extern float ambientLight[4];
 extern float lightPosition[4];       // directional, from (1, 4, 1)
 extern const float baseClearColor[4];
 
-constexpr float minDepth = 10.0f;
-constexpr float maxDepth = 90.0f;
+#include "logic/depth_range.h"
 
 // Per-channel attenuation at a depth, each clamped to 0..1.
 struct DepthFactors {

@@ -1,7 +1,5 @@
 #include "render/frame.h"
 
-#include <cmath>
-
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL.h>
@@ -62,20 +60,6 @@ void drawDepthGauge()
 }
 
 }  // namespace
-
-GaugeOrigin gaugeOrigin()
-{
-    if (!fullScreen)
-        return {gaugeScaleX, gaugeScaleY};
-    return {static_cast<float>(windowWidth) - (initialWindowWidth - gaugeScaleX),
-            std::floor(static_cast<float>(windowHeight) / 2.0f - gaugeScaleHeight / 2.0f)};
-}
-
-float gaugeArrowOffset(float atDepth)
-{
-    double travelled = 1.0 - (static_cast<double>(atDepth) - 10.0) / 80.0;
-    return static_cast<float>(travelled * gaugeArrowTravel - 5.0 + 6.0);
-}
 
 void drawOverlayQuad(unsigned texture, float width, float height)
 {

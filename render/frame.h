@@ -2,30 +2,8 @@
 // depth gauge, the GUI overlay and the buffer swap.
 #pragma once
 
-
-// Depth gauge, in overlay pixels from the lower-left corner.
-constexpr float gaugeScaleX = 576.0f;
-constexpr float gaugeScaleY = 117.0f;
-constexpr float gaugeScaleWidth = 41.0f;
-constexpr float gaugeScaleHeight = 246.0f;
-constexpr float gaugeArrowX = -6.0f;  // relative to the scale's origin
-constexpr float gaugeArrowWidth = 54.0f;
-constexpr float gaugeArrowHeight = 10.0f;
-constexpr float gaugeArrowTravel = 234.0f;
-// The gauge's leftmost pixel column (the arrow reaches past the scale).
-constexpr float gaugeLeftEdge = gaugeScaleX + gaugeArrowX;
-
-// Where the scale's lower-left corner goes: at (gaugeScaleX, gaugeScaleY) in
-// the window, whatever its size; in full screen as far from the right edge
-// and as centred in height as it is in the 640 x 480 window.
-struct GaugeOrigin {
-    float x;
-    float y;
-};
-GaugeOrigin gaugeOrigin();
-
-// Arrow's lower edge relative to the scale's origin at a depth (not clamped).
-float gaugeArrowOffset(float atDepth);
+// The gauge this frame draws over the scene.
+#include "logic/gauge_geometry.h"
 
 // Draws `texture` on a width x height quad whose lower-left corner is the
 // current origin, in orlinWhite so the image shows in its own colours.

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "assets/texture_set.h"
-#include "render/depth_lighting.h"
+#include "logic/depth_range.h"
 #include "state/program_state.h"
 
 const float initialSunPosition[3] = {5.0f, 60.0f, 5.0f};
@@ -28,7 +28,7 @@ void drawSquare(float half)
 
 SunAlphas sunAlphas(float atDepth)
 {
-    double fade = 1.0 - (static_cast<double>(atDepth) - 10.0) / 80.0;
+    double fade = 1.0 - depthRangeFraction(atDepth);
     return {static_cast<float>(fade * static_cast<double>(0.8f)),
             static_cast<float>(fade * static_cast<double>(0.5f))};
 }

@@ -2,18 +2,25 @@
 
 #include <GL/gl.h>
 
+#include "logic/gauge_geometry.h"
 #include "render/depth_lighting.h"
 #include "render/frame.h"
 #include "state/program_state.h"
 
-void rebuildViews(int width, int height)
+void setUpViews(int width, int height)
 {
-    // A new video mode may come with a new GL context: set the fixed state again.
-    initGLState();
     windowHeight = height;
     glViewport(0, 0, width, height);
     windowWidth = width;
     guiContext->resize(width, height);
+    // The gauge's place follows the window's size and mode.
+    guiContext->keepPanelsLeftOf(static_cast<int>(gaugeLeftEdge()));
     guiContext->resetView();
     drawFrame();
+}
+
+void rebuildViews(int width, int height)
+{
+    initGLState();
+    setUpViews(width, height);
 }

@@ -1,7 +1,11 @@
-// The GL side of a window resize: everything drawn depends on the window's
-// size, so the views are rebuilt and one frame is drawn at once.
+// The GL side of the window's size: everything drawn depends on it, so the
+// views are set up for it and one frame is drawn at once.
 #pragma once
 
-// Called after the video mode has been set anew at width x height: fixed GL
-// state, viewport, window size and the GUI's view, then one frame.
+// For the window at width x height: viewport, window size, the GUI's size
+// and view and the column it keeps clear for the gauge, then one frame.
+void setUpViews(int width, int height);
+
+// The same after the video mode has been set anew, which may have brought a
+// new GL context: the fixed GL state first.
 void rebuildViews(int width, int height);

@@ -17,8 +17,8 @@ int colourModel = 0;
 bool colourChartShown = false;
 bool torchOn = false;
 float cameraDistance = -5.0f;
-float cameraPitch = 0.0f;
-float cameraYaw = 0.0f;
+float cameraPitch = initialCameraPitch;
+float cameraYaw = initialCameraYaw;
 
 int mouseX = 0;
 int mouseY = 0;

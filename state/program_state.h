@@ -32,6 +32,8 @@ extern bool torchOn;          // the diver's torch (F6)
 extern float cameraDistance;  // along the eye's z axis; the eye stays 5 units from the focus
 extern float cameraPitch;     // degrees about x, changed by mouse look
 extern float cameraYaw;       // degrees about y, changed by mouse look
+constexpr float initialCameraPitch = 0.0f;  // what Home turns the camera back to
+constexpr float initialCameraYaw = 0.0f;
 
 // The pointer as the GUI sees it (origin at the lower-left corner) and the
 // state of mouse look.

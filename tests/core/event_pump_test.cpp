@@ -366,8 +366,10 @@ TEST_F(EventPumpTest, ResizeRebuildsTheViewsAndDrawsOneFrameBeforeTheNextEvent)
     EXPECT_EQ(viewport[1], 0);
     EXPECT_EQ(viewport[2], 800);
     EXPECT_EQ(viewport[3], 600);
-    // The frame makes its own resetView before the gauge.
+    // The frame makes its own resetView before the gauge. In the window the
+    // gauge keeps its place, and so does the column the panels keep clear.
     const std::vector<OrlinCall> expected = {{"resize", {800, 600}},
+                                             {"keepPanelsLeftOf", {570}},
                                              {"resetView", {}},
                                              {"resetView", {}},
                                              {"draw", {}},

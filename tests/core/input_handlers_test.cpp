@@ -7,7 +7,7 @@
 
 #include "input/input_handlers.h"
 #include "input/key_translation.h"
-#include "input/slow_dive.h"
+#include "logic/dive_curve.h"
 #include "orlin_recording.h"
 #include "render/depth_lighting.h"
 #include "state/program_state.h"
@@ -38,6 +38,9 @@ protected:
         mouseX = 0;
         mouseY = 0;
         mouseLookActive = false;
+        cameraPitch = 0.0f;
+        cameraYaw = 0.0f;
+        fullScreen = false;
     }
 
     static bool cursorShown() { return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE; }
@@ -182,6 +185,53 @@ TEST_F(InputHandlersTest, KeypadEnterAndPlusDoNotMoveTheDepth)
     const Calls expected = {
         {"keyDown", {10, 15, 25, 0, 0}}, {"keyDown", {'+', 15, 25, 0, 0}}, {"keyDown", {10, 15, 25, 0, 0}}};
     EXPECT_EQ(orlinCalls(), expected);
+}
+
+TEST_F(InputHandlersTest, HomeTurnsTheCameraBackToItsStartingAnglesAndIsForwarded)
+{
+    cameraPitch = 37.0f;
+    cameraYaw = -412.0f;
+    const float distance = cameraDistance;
+    depth = 44.0f;
+    const int home = translateKeySym(SDLK_HOME);
+    handleKeyDown(home);
+    EXPECT_EQ(cameraPitch, 0.0f);
+    EXPECT_EQ(cameraYaw, 0.0f);
+    EXPECT_EQ(cameraDistance, distance);
+    EXPECT_EQ(depth, 44.0f) << "Home turns the view, it does not surface";
+    EXPECT_EQ(orlinCalls(), (Calls{{"keyDown", {home, 15, 25, 0, 0}}}));
+}
+
+// The key presses and releases the GUI was handed, leaving out what a change
+// of window size sends it.
+Calls keyCalls()
+{
+    Calls keys;
+    for (const OrlinCall& call : orlinCalls())
+        if (call.name == "keyDown" || call.name == "keyUp")
+            keys.push_back(call);
+    return keys;
+}
+
+TEST_F(InputHandlersTest, EscapeInFullScreenOnlyLeavesItWithItsRepeatsAndRelease)
+{
+    fullScreen = true;
+    const int escape = translateKeySym(SDLK_ESCAPE);
+    handleKeyDown(escape);
+    EXPECT_FALSE(fullScreen);
+    // Held down, it repeats in the window it came back to: still the same press.
+    handleKeyDown(escape);
+    handleKeyDown(escape);
+    handleKeyUp(escape);
+    EXPECT_FALSE(fullScreen);
+    EXPECT_EQ(keyCalls(), Calls{});
+
+    // In the window Escape is the GUI's, as every other key.
+    clearOrlinCalls();
+    handleKeyDown(escape);
+    handleKeyUp(escape);
+    EXPECT_EQ(keyCalls(), (Calls{{"keyDown", {27, 15, 25, 0, 0}}, {"keyUp", {27, 15, 25, 0, 0}}}));
+    EXPECT_FALSE(fullScreen);
 }
 
 TEST_F(InputHandlersTest, WheelNotchesScrollOnPressAndRelease)

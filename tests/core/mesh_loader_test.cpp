@@ -69,6 +69,20 @@ TEST_F(MeshLoaderTest, CrlfLineEndsTabsAndRunsOfBlanksReadLikePlainLines)
     EXPECT_EQ(stderrText(), "");
 }
 
+TEST_F(MeshLoaderTest, ByteOrderMarkAtTheStartIsNoPartOfTheFirstLine)
+{
+    // Saved by an editor that marks UTF-8: the first line is a vertex, and
+    // losing it would shift every face one vertex off.
+    MeshPtr mesh = loadText(std::string("\xEF\xBB\xBF") + (std::strchr(twoFaceText, '\n') + 1));
+    ASSERT_EQ(mesh->vertexCount, 4);
+    EXPECT_THAT(indicesOf(*mesh), ElementsAre(0u, 1u, 2u, 2u, 1u, 3u));
+    EXPECT_THAT(slice(mesh->positions, 0, 12), ElementsAre(0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0));
+    EXPECT_EQ(stderrText(), "");
+    // The mark counts only at the very start of the file.
+    MeshPtr later = loadText(std::string("v 0 0 0\n\xEF\xBB\xBFv 1 0 0\nv 0 1 0\nvt 0 0\nvn 0 0 1\nf 1/1/1 2/1/1 3/1/1\n"));
+    EXPECT_EQ(later->indexCount, 0) << "a mark inside the file is text like any other";
+}
+
 // Corner 1 and corner 4 agree in seven components and differ in one by a
 // multiple of the tolerance.
 struct ToleranceCase {

@@ -239,6 +239,7 @@ struct FailureCase {
     const char* name;
     // Writes the damaged file and returns its path.
     std::function<std::string(PngReaderFailureTest&)> make;
+    const char* reason;  // how the failure begins, in the user's words
 };
 
 // Flips one bit of the CRC that ends the first chunk of `type`.
@@ -253,57 +254,69 @@ void breakCrc(std::string& bytes, const char* type)
 TEST_F(PngReaderFailureTest, EveryBrokenFileGivesTheEmptyImageAndClosesTheFile)
 {
     const FailureCase cases[] = {
-        {"missing file", [](PngReaderFailureTest& t) { return t.dir + "/no such file.png"; }},
-        {"folder, not a file", [](PngReaderFailureTest& t) { return t.dir; }},
-        {"empty file", [](PngReaderFailureTest& t) { return t.raw("empty.png", ""); }},
+        {"missing file", [](PngReaderFailureTest& t) { return t.dir + "/no such file.png"; }, "missing"},
+        {"folder, not a file", [](PngReaderFailureTest& t) { return t.dir; }, "not a PNG file"},
+        {"empty file", [](PngReaderFailureTest& t) { return t.raw("empty.png", ""); }, "not a PNG file"},
         {"three signature bytes",
-         [](PngReaderFailureTest& t) { return t.raw("short.png", "\x89PN"); }},
+         [](PngReaderFailureTest& t) { return t.raw("short.png", "\x89PN"); }, "not a PNG file"},
         {"text file",
          [](PngReaderFailureTest& t) {
              return t.raw("text.png", "This is a note, not a picture.\n");
-         }},
+         },
+         "not a PNG file"},
         {"bytes 5 to 8 wrong",
          [](PngReaderFailureTest& t) {
              return t.damaged("sig.png", [](std::string& b) { b[4] = '\n'; b[5] = '\r'; });
-         }},
+         },
+         "corrupt or unsupported PNG data ("},
         {"signature only",
          [](PngReaderFailureTest& t) {
              return t.damaged("sigonly.png", [](std::string& b) { b.resize(8); });
-         }},
+         },
+         "cut short: "},
         {"truncated after the header",
          [](PngReaderFailureTest& t) {
              return t.damaged("header.png", [](std::string& b) { b.resize(33); });
-         }},
+         },
+         "cut short: "},
         {"truncated in the picture data",
          [](PngReaderFailureTest& t) {
              return t.damaged("cut.png", [](std::string& b) {
                  std::size_t idat = findChunk(b, "IDAT");
                  b.resize(idat + 8 + 100);
              });
-         }},
+         },
+         "cut short: "},
         {"bad CRC in IHDR",
          [](PngReaderFailureTest& t) {
              return t.damaged("ihdr.png", [](std::string& b) { breakCrc(b, "IHDR"); });
-         }},
+         },
+         "damaged: "},
         {"bad CRC in IDAT",
          [](PngReaderFailureTest& t) {
              return t.damaged("idat.png", [](std::string& b) { breakCrc(b, "IDAT"); });
-         }},
+         },
+         "damaged: "},
         {"zero width in the header",
          [](PngReaderFailureTest& t) {
              return t.damaged("zero.png", [](std::string& b) {
                  b[16] = b[17] = b[18] = b[19] = 0;
                  refreshCrc(b, 8);
              });
-         }},
+         },
+         "corrupt or unsupported PNG data (Image width is zero in IHDR"},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
         std::string file = c.make(*this);
         const int before = openDescriptors();
-        Image image = loadPng(file);
+        std::string failure;
+        testing::internal::CaptureStderr();
+        Image image = loadPng(file, &failure);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "libpng's messages belong in the reason";
         EXPECT_EQ(openDescriptors(), before) << "a file descriptor was left open";
         expectEmpty(image, c.name);
+        EXPECT_EQ(failure.rfind(c.reason, 0), 0u) << failure;
     }
 }
 
@@ -320,9 +333,19 @@ TEST_F(PngReaderFailureTest, SizeBeyondAnyTextureIsRefusedBeforeDecoding)
     std::string error;
     ASSERT_TRUE(writePngSamples(path("wide.png"), png, &error)) << error;
     const int before = openDescriptors();
-    Image image = loadPng(path("wide.png"));
+    std::string failure;
+    testing::internal::CaptureStderr();
+    Image image = loadPng(path("wide.png"), &failure);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(openDescriptors(), before);
     expectEmpty(image, "wide");
+    EXPECT_EQ(failure, "100000x1 is larger than the largest picture this program loads, 16384x16384");
+    // The largest side allowed still loads.
+    png.layout.width = maxImageSide;
+    fillSamples(png, [](std::uint32_t, std::uint32_t, int) { return std::uint16_t{1}; });
+    ASSERT_TRUE(writePngSamples(path("widest.png"), png, &error)) << error;
+    EXPECT_EQ(loadPng(path("widest.png"), &failure).width, maxImageSide) << failure;
+    EXPECT_EQ(failure, "");
 }
 
 // ---- Image value semantics ----

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
+#include "app/timer_list.h"
 #include "assets/mesh.h"
 #include "assets/texture_set.h"
 #include "gl_window.h"
@@ -58,15 +59,17 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
 
     // The GUI is initialised, built, sized and shown one frame before any asset.
     // The help rows and the gauge's column go to the GUI as soon as it exists.
-    std::vector<OrlinCall> expected = {{"orlinInit", {}},         {"construct", {640, 480}},
-                                       {"setHelp", {10}},          {"keepPanelsLeftOf", {570}},
-                                       {"resize", {640, 480}},    {"resetView", {}},
-                                       {"resetView", {}},         {"draw", {}}};
+    std::vector<OrlinCall> expected = {{"orlinInit", {}},          {"construct", {640, 480}},
+                                       {"setHelp", {12}},           {"resize", {640, 480}},
+                                       {"keepPanelsLeftOf", {570}}, {"resetView", {}},
+                                       {"resetView", {}},           {"draw", {}},
+                                       {"showMessage", {4250}}};
     EXPECT_EQ(orlinCalls(), expected);
     EXPECT_EQ(orlinConstructorArgs().helpTitle, "Controls");
-    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 10u);
+    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 12u);
     EXPECT_EQ(orlinConstructorArgs().helpRows[0].first, "Up / Down arrows");
-    EXPECT_EQ(orlinConstructorArgs().helpRows[2].first, "Ctrl+Q");
+    EXPECT_EQ(orlinConstructorArgs().helpRows[3].first, "Ctrl+Q");
+    EXPECT_EQ(orlinConstructorArgs().helpRows[10].first, "Escape");
     EXPECT_NE(orlinInitArgs().addTimer, nullptr);
     EXPECT_NE(orlinInitArgs().notify, nullptr);
     ASSERT_NE(orlinInitArgs().modifiers, nullptr);
@@ -96,6 +99,22 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     EXPECT_NE(errors.find("\"rock.png\""), std::string::npos) << errors;
     EXPECT_NE(errors.find("\"mackerel.obj\""), std::string::npos) << errors;
     EXPECT_NE(errors.find("missing"), std::string::npos) << errors;
+
+    // The window says the same after start-up, one line after another: the
+    // first three files, then how many more.
+    std::vector<std::string> shown = {orlinConstructorArgs().message};
+    for (int pass = 0; pass < 6; ++pass) {
+        runTimerPass(lastTimerPass + 4.0);
+        if (orlinConstructorArgs().message != shown.back())
+            shown.push_back(orlinConstructorArgs().message);
+    }
+    ASSERT_EQ(shown.size(), 4u) << testing::PrintToString(shown);
+    const char* const firstFiles[] = {"\"rock.png\" not loaded (missing", "\"water.png\"", "\"mackerel_texture_red.png\""};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NE(shown[i].find(firstFiles[i]), std::string::npos) << shown[i];
+        EXPECT_NE(errors.find("Warning: " + shown[i] + "\n"), std::string::npos) << shown[i] << " is not on standard error";
+    }
+    EXPECT_EQ(shown[3], "and 9 more asset warnings");
 }
 
 // Runs after teardown (atexit is last in, first out), so it sees what
@@ -117,15 +136,25 @@ TEST_F(StartupTest, ExitRunsTeardownOnce)
         testing::ExitedWithCode(0), "constructed=1 destroyed=1");
 }
 
+// The failure messages go to standard output, which a death test does not
+// read: the child sends its standard output to standard error, where the
+// expected pattern is matched.
+void outputToStandardError()
+{
+    std::fflush(stdout);
+    dup2(STDERR_FILENO, STDOUT_FILENO);
+}
+
 TEST_F(StartupTest, NoVideoMeansMessageAndFailureStatus)
 {
     EXPECT_EXIT(
         {
+            outputToStandardError();
             setenv("SDL_VIDEODRIVER", "x11", 1);
             setenv("DISPLAY", ":65000", 1);
             startUp();
         },
-        testing::ExitedWithCode(1), "");
+        testing::ExitedWithCode(1), "Error: couldn't initialize video\n");
 }
 
 TEST_F(StartupTest, WindowRefusedMeansMessageAndFailureStatus)
@@ -133,10 +162,11 @@ TEST_F(StartupTest, WindowRefusedMeansMessageAndFailureStatus)
     // SDL's dummy driver starts but has no OpenGL, so the window is refused.
     EXPECT_EXIT(
         {
+            outputToStandardError();
             setenv("SDL_VIDEODRIVER", "dummy", 1);
             startUp();
         },
-        testing::ExitedWithCode(1), "");
+        testing::ExitedWithCode(1), "Error: couldn't set video mode: .+\n");
 }
 
 }  // namespace

@@ -61,15 +61,6 @@ const ExpectedTexture expectedTextures[] = {
     {"depth_arrow.png", &TextureSet::depthArrowTexture, false, GL_LINEAR, GL_RGBA},
 };
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // Loads from a temporary working folder that each test fills as it needs.
 class TextureSetTest : public GlWindowTest {
 protected:
@@ -225,6 +216,12 @@ TEST_F(TextureSetTest, BrokenFilesGiveNamesWithoutImagesAndOneLineEach)
     writeBytes("depth_arrow.png", "not a picture at all\n");
     std::string water = readBytes("water.png");
     writeBytes("water.png", water.substr(0, water.size() / 2));
+    // A header claiming 20000 x 20000 pixels, its checksum right.
+    std::string rock = readBytes("rock.png");
+    for (int side : {16, 20})
+        rock.replace(static_cast<std::size_t>(side), 4, std::string("\0\0\x4e\x20", 4));
+    refreshCrc(rock, 8);
+    writeBytes("rock.png", rock);
 
     testing::internal::CaptureStderr();
     loadTextures();
@@ -236,7 +233,9 @@ TEST_F(TextureSetTest, BrokenFilesGiveNamesWithoutImagesAndOneLineEach)
         const char* reason;
     };
     const Broken broken[] = {
-        {"water.png", &TextureSet::waterTexture, "corrupt"},
+        {"rock.png", &TextureSet::rockTexture,
+         "(20000x20000 is larger than the largest picture this program loads, 16384x16384)"},
+        {"water.png", &TextureSet::waterTexture, "(cut short: the file ends before the picture does)"},
         {"underwater_sun.png", &TextureSet::sunTexture, "missing"},
         {"depth_arrow.png", &TextureSet::depthArrowTexture, "not a PNG"},
     };
@@ -256,12 +255,14 @@ TEST_F(TextureSetTest, BrokenFilesGiveNamesWithoutImagesAndOneLineEach)
         }
         EXPECT_EQ(naming, 1) << "lines naming the file";
     }
+    // One line a broken file and nothing else: libpng says nothing of its own.
+    EXPECT_EQ(lines.size(), std::size(broken)) << testing::PrintToString(lines);
     // Everything else loaded as usual.
     for (const ExpectedTexture& entry : expectedTextures) {
         const unsigned name = textures.*entry.texture;
         EXPECT_NE(name, 0u) << entry.fileName;
-        const bool isBroken = name == textures.waterTexture || name == textures.sunTexture ||
-                              name == textures.depthArrowTexture;
+        const bool isBroken = name == textures.rockTexture || name == textures.waterTexture ||
+                              name == textures.sunTexture || name == textures.depthArrowTexture;
         if (!isBroken) {
             EXPECT_GT(levelValue(name, 0, GL_TEXTURE_WIDTH), 0) << entry.fileName;
         }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/asset_notice.h"
 #include "assets/texture_set.h"
 #include "program_fixture.h"
 
@@ -267,6 +268,27 @@ TEST_F(BadAssetsTest, MeshWithBadFacesReportsTheSkippedFaces)
     ASSERT_TRUE(isRunning(program)) << errors;
 
     expectDrawing();
+    quitCleanly();
+}
+
+// Standard error is not all: the window says it too, in the overlay's message
+// panel in the bottom-right corner, for a few seconds after start-up.
+TEST_F(BadAssetsTest, MissingRockShowsItsWarningInTheWindowForAFewSeconds)
+{
+    fs::remove(dir + "/rock.png");
+    ASSERT_TRUE(startAndWaitForWindow({}, 30.0));
+    const std::string errors = waitForMessages({"rock.png"});
+    ASSERT_NE(errors.find("\"rock.png\""), std::string::npos) << errors;
+    settle(0.5);
+    // The strip along the bottom edge: the message panel's row, nothing else
+    // of the overlay's there (the frame rate is off).
+    const ShotRegion bottomStrip{0, 480 - 40, 640, 480};
+    const Image shown = screenshot(program, keptShotPath("asset_warning_in_window.png"));
+    EXPECT_GT(overlayTextPixels(shown, bottomStrip), helpShownTextPixels / 2) << "no message in the window";
+    // A few seconds later it is gone, and the program draws on.
+    settle(assetNoticeLineMilliseconds / 1000.0 + 1.0);
+    EXPECT_LT(overlayTextPixels(screenshot(program, dir + "/later.png"), bottomStrip), helpHiddenTextPixels)
+        << "the message stays";
     quitCleanly();
 }
 

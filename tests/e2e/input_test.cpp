@@ -136,7 +136,9 @@ TEST_F(InputEndToEndTest, F3CyclesTheWaterAndF4ShowsAndHidesTheChart)
     expectColourNear(commonestColour(screenshot(program, dir + "/simple_again.png")), {51, 128, 153},
                      "background back under the simple rule");
 
-    // The chart takes the bottom-left corner, below the fish and the help panel.
+    // The chart takes the bottom-left corner, below the fish. The help panel
+    // goes first: its rows reach down into that corner.
+    ASSERT_TRUE(hideHelpPanel(program));
     const ShotRegion chartCorner{0, 300, 420, 480};
     EXPECT_LE(overlayTextPixels(screenshot(program), chartCorner), helpHiddenTextPixels);
     sendKey(program, "F4");
@@ -209,20 +211,25 @@ bool readSize(const std::string& command, int& width, int& height)
     return digits != std::string::npos && std::sscanf(output.c_str() + digits, "%d%*[ x]%d", &width, &height) == 2;
 }
 
-TEST_F(InputEndToEndTest, F11FillsTheScreenWithTheGaugeAtItsRightEdgeAndComesBack)
+TEST_F(InputEndToEndTest, F11FillsTheScreenWithTheGaugeAtItsRightEdgeAndF11OrEscapeComesBack)
 {
     int screenWidth = 0;
     int screenHeight = 0;
     ASSERT_TRUE(readSize("xdotool getdisplaygeometry", screenWidth, screenHeight));
     const std::string windowSize = "xdotool getwindowgeometry " + program.windowId + " | grep Geometry";
 
-    sendKey(program, "F11");
-    settle(1.5);
-    int width = 0;
-    int height = 0;
-    ASSERT_TRUE(readSize(windowSize, width, height));
-    EXPECT_EQ(width, screenWidth);
-    EXPECT_EQ(height, screenHeight);
+    // The window's size once a key has had time to act.
+    auto sizeAfter = [&](const char* key, double seconds) {
+        sendKey(program, key);
+        settle(seconds);
+        int width = 0;
+        int height = 0;
+        EXPECT_TRUE(readSize(windowSize, width, height));
+        return std::to_string(width) + "x" + std::to_string(height);
+    };
+    const std::string screen = std::to_string(screenWidth) + "x" + std::to_string(screenHeight);
+
+    EXPECT_EQ(sizeAfter("F11", 1.5), screen);
     // SDL 1.2 may show full screen in a window of its own: read the screen.
     runCommand("import -window root PNG24:" + dir + "/full_screen.png 2>/dev/null");
     const Image full = loadPng(dir + "/full_screen.png");
@@ -230,12 +237,15 @@ TEST_F(InputEndToEndTest, F11FillsTheScreenWithTheGaugeAtItsRightEdgeAndComesBac
     // The arrow's left pointer, 70 pixels from the right edge, at depth 10.
     EXPECT_GT(amberArrowRow(full, screenWidth - 70), 0.0) << "no gauge at the right edge";
 
-    sendKey(program, "F11");
-    settle(1.5);
-    ASSERT_TRUE(readSize(windowSize, width, height));
-    EXPECT_EQ(width, 640);
-    EXPECT_EQ(height, 480);
+    EXPECT_EQ(sizeAfter("F11", 1.5), "640x480");
     EXPECT_NEAR(amberArrowRow(screenshot(program, dir + "/windowed_again.png")), arrowTopRowAtDepth10 + 4.5, 3.0);
+    EXPECT_TRUE(isRunning(program));
+
+    // Escape leaves full screen as well; in the window it changes nothing.
+    EXPECT_EQ(sizeAfter("F11", 1.5), screen);
+    EXPECT_EQ(sizeAfter("Escape", 1.5), "640x480");
+    EXPECT_EQ(sizeAfter("Escape", 1.0), "640x480");
+    EXPECT_NEAR(amberArrowRow(screenshot(program, dir + "/escaped.png")), arrowTopRowAtDepth10 + 4.5, 3.0);
     EXPECT_TRUE(isRunning(program));
 }
 

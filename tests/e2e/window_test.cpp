@@ -1,3 +1,5 @@
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,17 @@ TEST_F(WindowTest, OpensNamedWindowAndEndsCleanlyOnSigterm)
     std::string name;
     runCommand("xdotool getwindowname " + program.windowId, &name);
     EXPECT_EQ(name, "Marivane\n");
+    // The program's own icon, for window managers that do not find it
+    // through the desktop entry: 32 x 32, and not one flat colour.
+    std::string icon;
+    // (Read as plain numbers: xprop would draw an icon as a picture.)
+    runCommand("xprop -id " + program.windowId + " -f _NET_WM_ICON 32c ' = $0+' _NET_WM_ICON", &icon);
+    EXPECT_EQ(icon.rfind("_NET_WM_ICON(CARDINAL) = 32, 32, ", 0), 0u) << icon.substr(0, 200);
+    std::set<std::string> iconPixels;
+    std::istringstream values(icon.substr(icon.find('=') + 1));
+    for (std::string value; std::getline(values, value, ',');)
+        iconPixels.insert(value);
+    EXPECT_GT(iconPixels.size(), 20u) << "the icon is nearly one colour";
 
     // Bottom-left corner looks steeply down through fog: the depth-10 background.
     Image shot = screenshot(program, dir + "/start.png");

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # End-to-end checks of the installed program, run by scripts/test after the
 # normal pass (the build folder must be built):
-#   1. cmake --install into a temporary prefix, which is then moved: the
+#   0. an install from a folder that is configured but not built fails and
+#      installs nothing;
+#   1. from a fresh folder that scripts/run has built, and no other build
+#      step, cmake --install into a temporary prefix, which is then moved: the
 #      files are where they belong, --help and --version answer, the program
 #      started from an empty folder finds every asset (installed_scene_check);
-#      a CMake project and a pkg-config build use the installed Orlin;
+#      a CMake project and a pkg-config build use the installed Orlin; then
+#      an install from it again, and the uninstall target removes every file
+#      it wrote;
 #   2. scripts/package builds the Debian packages (lintian without errors);
 #      the program's package lists the libraries it needs and, extracted
 #      with dpkg-deb, passes the same start-up check.
@@ -63,8 +68,22 @@ check_program_tree() {
   ok "$label: files in place, --help and --version, every asset found from an empty folder"
 }
 
-# 1. cmake --install into a prefix, then moved as a whole.
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
+# 0. Never a half install.
+cmake -S . -B "$work/unbuilt" -G Ninja -DMARIVANE_TESTS=OFF >/dev/null
+if cmake --install "$work/unbuilt" --prefix "$work/half" > "$work/half.log" 2>&1; then
+  fail "an install from an unbuilt folder succeeded"
+fi
+grep -q "Nothing was installed" "$work/half.log" || { cat "$work/half.log"; fail "no reason given for the refused install"; }
+[ ! -e "$work/half" ] || fail "the refused install left files: $(find "$work/half" -type f | head -n3)"
+ok "an install from an unbuilt folder is refused before it copies anything"
+
+# 1. What scripts/run leaves is enough to install: cmake --install into a
+# prefix, then moved as a whole.
+run_build="$work/run-build"
+env -u DISPLAY MARIVANE_BUILD_DIR="$run_build" MARIVANE_RUN_SECONDS=1 scripts/run > "$work/run.log" 2>&1 \
+  || { cat "$work/run.log"; fail "scripts/run"; }
+cmake --install "$run_build" --prefix "$work/prefix" > "$work/install.log" 2>&1 \
+  || { cat "$work/install.log"; fail "cmake --install after scripts/run"; }
 mv "$work/prefix" "$work/moved"
 moved="$work/moved"
 [ "$(readlink "$moved/$libdir/liborlin.so")" = "liborlin.so.1" ] || fail "no liborlin.so link-time name"
@@ -79,6 +98,22 @@ g++ -std=c++20 tests/install/orlin_consumer/main.cpp $flags -Wl,-rpath,"$moved/$
   -o "$work/orlin_consumer_pc" || fail "building the Orlin consumer with pkg-config ($flags)"
 "$work/orlin_consumer_pc" >/dev/null || fail "running the pkg-config-built Orlin consumer"
 ok "a CMake project (find_package(Orlin)) and a pkg-config build link the installed Orlin"
+
+# The way back: the uninstall target removes every file the install wrote.
+cmake --install "$run_build" --prefix "$work/again" >/dev/null
+installed=$(grep -c "" "$run_build/install_manifest.txt")
+[ "$installed" -gt 0 ] || fail "the install wrote no manifest"
+cmake --build "$run_build" --target uninstall > "$work/uninstall.log" 2>&1 \
+  || { cat "$work/uninstall.log"; fail "the uninstall target"; }
+while IFS= read -r file; do
+  [ ! -e "$file" ] && [ ! -L "$file" ] || fail "the uninstall left $file"
+done < "$run_build/install_manifest.txt"
+left=$(find "$work/again" ! -type d | head -n3)
+[ -z "$left" ] || fail "files left after the uninstall: $left"
+for folder in share/marivane share/doc/marivane include/orlin "$libdir/cmake/Orlin"; do
+  [ ! -e "$work/again/$folder" ] || fail "the uninstall left the folder $folder"
+done
+ok "the uninstall target removes all $installed installed files and the program's own folders"
 
 # 2. The Debian packages.
 MARIVANE_BUILD_DIR="$build" scripts/package > "$work/package.log" 2>&1 \

@@ -194,6 +194,15 @@ Rgb pixelAt(const Image& image, int x, int y)
     return {p[0], p[1], p[2]};
 }
 
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

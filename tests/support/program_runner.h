@@ -74,3 +74,5 @@ constexpr int helpHiddenTextPixels = 20;  // stray pixels allowed once it is gon
 // fade finish), so scene pixels can be read anywhere.
 bool hideHelpPanel(const RunningProgram& program);
 std::string readFile(const std::string& path);
+// A text's lines, without their line feeds.
+std::vector<std::string> linesOf(const std::string& text);

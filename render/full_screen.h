@@ -3,3 +3,5 @@
 #pragma once
 
 void toggleFullScreen();
+// Escape: back to the window from full screen; in the window nothing.
+void leaveFullScreen();

@@ -1,20 +1,9 @@
-#include "input/slow_dive.h"
+#include "logic/dive_curve.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "render/depth_lighting.h"
-#include "state/program_state.h"
-
-namespace {
-
-enum class DiveState { off, starting, running };
-
-DiveState state = DiveState::off;
-double startTime = 0.0;
-float startDepth = minDepth;
-
-}  // namespace
+#include "logic/depth_range.h"
 
 float diveDepth(double elapsed, float fromDepth)
 {
@@ -40,31 +29,4 @@ float diveDepth(double elapsed, float fromDepth)
             d = minDepth + diveSpeed * (u - 2.0 * divePauseSeconds - travel);
     }
     return static_cast<float>(std::clamp(d, static_cast<double>(minDepth), static_cast<double>(maxDepth)));
-}
-
-void toggleDive()
-{
-    // The clock is read by the next frame, which starts the dive.
-    state = state == DiveState::off ? DiveState::starting : DiveState::off;
-}
-
-void stopDive()
-{
-    state = DiveState::off;
-}
-
-bool diveActive()
-{
-    return state != DiveState::off;
-}
-
-void advanceDive(double now)
-{
-    if (state == DiveState::starting) {
-        state = DiveState::running;
-        startTime = now;
-        startDepth = depth;
-    }
-    if (state == DiveState::running)
-        depth = diveDepth(now - startTime, startDepth);
 }

@@ -1,10 +1,9 @@
-#include "input/full_screen.h"
+#include "render/full_screen.h"
 
 #include <cstdio>
 
 #include "platform/video_mode.h"
 #include "platform/window_placement.h"
-#include "render/frame.h"
 #include "render/window_views.h"
 #include "state/program_state.h"
 
@@ -13,13 +12,6 @@ namespace {
 int windowedWidth = initialWindowWidth;
 int windowedHeight = initialWindowHeight;
 bool failureReported = false;
-
-// Everything laid out for the new size, the panels clear of the gauge's new place.
-void layOut(int width, int height)
-{
-    rebuildViews(width, height);
-    guiContext->keepPanelsLeftOf(static_cast<int>(gaugeOrigin().x + gaugeArrowX));
-}
 
 void reportOnce(const char* why)
 {
@@ -36,7 +28,7 @@ void toggleFullScreen()
     if (fullScreen) {
         fullScreen = false;
         if (setVideoMode(windowedWidth, windowedHeight) != nullptr)
-            layOut(windowedWidth, windowedHeight);
+            rebuildViews(windowedWidth, windowedHeight);
         return;
     }
     int width = 0;
@@ -51,10 +43,16 @@ void toggleFullScreen()
         reportOnce(SDL_GetError());
         // A refused mode can leave no window behind: set the old one again.
         if (setVideoMode(windowedWidth, windowedHeight) != nullptr)
-            layOut(windowedWidth, windowedHeight);
+            rebuildViews(windowedWidth, windowedHeight);
         return;
     }
     moveWindowToScreenOrigin();
     fullScreen = true;
-    layOut(width, height);
+    rebuildViews(width, height);
+}
+
+void leaveFullScreen()
+{
+    if (fullScreen)
+        toggleFullScreen();
 }

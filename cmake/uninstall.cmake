@@ -1,0 +1,45 @@
+# cmake --build BUILD --target uninstall: removes every file that the last
+# `cmake --install` from BUILD_DIR wrote, as its install_manifest*.txt lists
+# them, and then the folders of the program's own that are left empty
+# (share/marivane, include/orlin, lib/cmake/Orlin, ...). Shared folders such
+# as bin/ or share/icons/ stay, empty or not.
+file(GLOB manifests "${BUILD_DIR}/install_manifest*.txt")
+if(NOT manifests)
+  message(FATAL_ERROR "Nothing to uninstall: ${BUILD_DIR} has no install_manifest.txt (cmake --install writes it).")
+endif()
+
+set(removed 0)
+set(folders)
+foreach(manifest IN LISTS manifests)
+  file(STRINGS "${manifest}" files)
+  foreach(installed IN LISTS files)
+    if(EXISTS "${installed}" OR IS_SYMLINK "${installed}")
+      file(REMOVE "${installed}")
+      if(EXISTS "${installed}" OR IS_SYMLINK "${installed}")
+        message(FATAL_ERROR "Could not remove ${installed}")
+      endif()
+      math(EXPR removed "${removed} + 1")
+    endif()
+    get_filename_component(folder "${installed}" DIRECTORY)
+    list(APPEND folders "${folder}")
+  endforeach()
+endforeach()
+
+# Deepest first, so a folder emptied by removing its own sub-folder goes too.
+list(REMOVE_DUPLICATES folders)
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+  while(IS_DIRECTORY "${folder}")
+    get_filename_component(name "${folder}" NAME)
+    if(NOT name MATCHES "^(marivane|orlin|Orlin|liborlin-dev)$")
+      break()
+    endif()
+    file(GLOB left LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
+    if(left)
+      break()
+    endif()
+    file(REMOVE_RECURSE "${folder}")
+    get_filename_component(folder "${folder}" DIRECTORY)
+  endwhile()
+endforeach()
+message(STATUS "Uninstalled: ${removed} files removed")

@@ -1,0 +1,30 @@
+// Where the depth gauge stands: a vertical scale with an arrow sliding beside
+// it, in overlay pixels from the lower-left corner.
+#pragma once
+
+constexpr float gaugeScaleX = 576.0f;
+constexpr float gaugeScaleY = 117.0f;
+constexpr float gaugeScaleWidth = 41.0f;
+constexpr float gaugeScaleHeight = 246.0f;
+constexpr float gaugeArrowX = -6.0f;  // relative to the scale's origin
+constexpr float gaugeArrowWidth = 54.0f;
+constexpr float gaugeArrowHeight = 10.0f;
+constexpr float gaugeArrowTravel = 234.0f;
+
+// Where the scale's lower-left corner goes: at (gaugeScaleX, gaugeScaleY) in
+// the window, whatever its size; in full screen as far from the right edge
+// and as centred in height as it is in the 640 x 480 window.
+struct GaugeOrigin {
+    float x;
+    float y;
+};
+GaugeOrigin gaugeOrigin();
+
+// The gauge's leftmost and rightmost pixel columns where it stands now (the
+// arrow reaches past the scale on both sides): the overlay keeps left of the
+// one, the colour model's name ends at the other.
+float gaugeLeftEdge();
+float gaugeRightEdge();
+
+// Arrow's lower edge relative to the scale's origin at a depth (not clamped).
+float gaugeArrowOffset(float atDepth);
