@@ -14,11 +14,14 @@ int windowedWidth = initialWindowWidth;
 int windowedHeight = initialWindowHeight;
 bool failureReported = false;
 
-// Everything laid out for the new size, the panels clear of the gauge's new place.
+// Everything laid out for the new size, the GUI at the gauge's scale and its
+// panels clear of the gauge's new place.
 void layOut(int width, int height)
 {
     rebuildViews(width, height);
-    guiContext->keepPanelsLeftOf(static_cast<int>(gaugeOrigin().x + gaugeArrowX));
+    const GaugeOrigin gauge = gaugeOrigin();
+    guiContext->setScale(gauge.scale);
+    guiContext->keepPanelsLeftOf(static_cast<int>(gauge.x + gaugeArrowX * gauge.scale));
 }
 
 void reportOnce(const char* why)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <orlin/orlin.h>
+
 #include "render/depth_lighting.h"
 #include "state/program_state.h"
 
@@ -13,6 +15,13 @@ enum class DiveState { off, starting, running };
 DiveState state = DiveState::off;
 double startTime = 0.0;
 float startDepth = minDepth;
+
+// While the depth moves by itself the viewer is told how to stop it.
+void showDiveNotice()
+{
+    if (guiContext != nullptr)
+        guiContext->setNotice(state != DiveState::off ? "Slow dive: F5 to stop" : nullptr);
+}
 
 }  // namespace
 
@@ -46,11 +55,15 @@ void toggleDive()
 {
     // The clock is read by the next frame, which starts the dive.
     state = state == DiveState::off ? DiveState::starting : DiveState::off;
+    showDiveNotice();
 }
 
 void stopDive()
 {
+    if (state == DiveState::off)
+        return;
     state = DiveState::off;
+    showDiveNotice();
 }
 
 bool diveActive()

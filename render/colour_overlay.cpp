@@ -144,8 +144,8 @@ void syncColourOverlay()
     if (modelChanged || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         const char* name = colourModel == 0 ? "" : colourModelName(colourModel);
         // Under the gauge, flush with its right edge.
-        guiContext->setLabel(name, static_cast<int>(gauge.x + gaugeArrowX + gaugeArrowWidth),
-                             static_cast<int>(gauge.y) - 6);
+        guiContext->setLabel(name, static_cast<int>(gauge.x + (gaugeArrowX + gaugeArrowWidth) * gauge.scale),
+                             static_cast<int>(gauge.y - 6.0f * gauge.scale));
     }
     const bool chartToggled = colourChartShown != shown.chartShown;
     if (colourChartShown && (modelChanged || chartToggled || shown.depth != depth))

@@ -1,5 +1,6 @@
 #include "render/frame.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <GL/gl.h>
@@ -54,6 +55,8 @@ void drawDepthGauge()
     glPushMatrix();
     const GaugeOrigin origin = gaugeOrigin();
     glTranslatef(origin.x, origin.y, 0.0f);
+    if (origin.scale != 1.0f)
+        glScalef(origin.scale, origin.scale, 1.0f);
     drawOverlayQuad(textures.depthScaleTexture, gaugeScaleWidth, gaugeScaleHeight);
     glTranslatef(gaugeArrowX, gaugeArrowOffset(depth), 0.0f);
     drawOverlayQuad(textures.depthArrowTexture, gaugeArrowWidth, gaugeArrowHeight);
@@ -62,12 +65,18 @@ void drawDepthGauge()
 
 }  // namespace
 
+float fullScreenScale(int height)
+{
+    return std::max(1.0f, std::floor(2.0f * static_cast<float>(height) / initialWindowHeight) / 2.0f);
+}
+
 GaugeOrigin gaugeOrigin()
 {
     if (!fullScreen)
         return {gaugeScaleX, gaugeScaleY};
-    return {static_cast<float>(windowWidth) - (initialWindowWidth - gaugeScaleX),
-            std::floor(static_cast<float>(windowHeight) / 2.0f - gaugeScaleHeight / 2.0f)};
+    const float scale = fullScreenScale(windowHeight);
+    return {static_cast<float>(windowWidth) - (initialWindowWidth - gaugeScaleX) * scale,
+            std::floor(static_cast<float>(windowHeight) / 2.0f - gaugeScaleHeight * scale / 2.0f), scale};
 }
 
 float gaugeArrowOffset(float atDepth)

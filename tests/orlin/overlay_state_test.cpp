@@ -378,12 +378,19 @@ TEST_F(OverlayTest, TheStartUpHelpFadesAwayThroughTimers)
     }
     EXPECT_LE(fadeMilliseconds, 3000u);
     EXPECT_TRUE(timerRequests().empty()) << "the fade never ends";
-    EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "the help is still there after the fade";
+    // All that is left is a small hint in the help's corner.
+    const Region hintCorner{0, windowHeight - 60, 160, windowHeight};
+    const Frame faded = drawOverlay(*context);
+    EXPECT_GT(faded.countColour(hintCorner, text), 5) << "nothing says how to bring the help back";
+    EXPECT_EQ(faded.countDrawnOutside(hintCorner), 0) << "more than a small hint is left after the fade";
 
-    // F1 still brings it back, and then it stays.
+    // F1 still brings it back, without the hint, and then it stays; the next
+    // F1 hides it and leaves nothing.
     pressKey(*context, orlinKeyF1);
     EXPECT_EQ(drawOverlay(*context).countColour(topLeft, text), shownText);
     EXPECT_TRUE(timerRequests().empty());
+    pressKey(*context, orlinKeyF1);
+    EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "the hint came back after F1 hid the help";
 }
 
 TEST_F(OverlayTest, HelpAskedForWithF1DoesNotFadeAway)

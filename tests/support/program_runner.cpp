@@ -220,12 +220,18 @@ bool hideHelpPanel(const RunningProgram& program)
     const std::string path = program.workDir + "/help-check.png";
     if (overlayTextPixels(screenshot(program, path), helpPanelRegion) >= helpShownTextPixels)
         sendKey(program, "F1");
-    // A fade under way finishes within a second.
+    // A fade under way finishes within a second; what stays after it is the
+    // "F1: help" hint, which F1 twice (the help, then nothing) takes away.
     for (int attempt = 0; attempt < 20; ++attempt) {
         settle(0.2);
         if (overlayTextPixels(screenshot(program, path), helpPanelRegion) < helpHiddenTextPixels) {
             settle(1.0);
             return true;
+        }
+        if (attempt == 7) {
+            sendKey(program, "F1");
+            settle(0.3);
+            sendKey(program, "F1");
         }
     }
     return false;
