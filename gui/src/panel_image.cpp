@@ -67,21 +67,31 @@ void compositeBatch(const QuadBatch& batch, const FontAtlas& atlas, PanelImage& 
         if (right <= left || top <= bottom)
             continue;
         const bool solid = lowerLeft.u == lowerRight.u && lowerLeft.v == upperLeft.v;
+        if (solid) {
+            // One coverage for the whole quad: a straight fill.
+            const unsigned char coverage = atlas.alpha[static_cast<std::size_t>(texelIndex(lowerLeft.v, atlas.height)) *
+                                                           atlas.width +
+                                                       texelIndex(lowerLeft.u, atlas.width)];
+            if (coverage == 0)
+                continue;
+            for (int py = bottom; py < top; ++py) {
+                float* pixel = storage.data() + (static_cast<std::size_t>(py - y0) * image.width + (left - x0)) * 4;
+                for (int px = left; px < right; ++px, pixel += 4)
+                    blendOver(pixel, lowerLeft.colour, coverage / 255.0f);
+            }
+            continue;
+        }
         const double quadWidth = static_cast<double>(lowerRight.x) - lowerLeft.x;
         const double quadHeight = static_cast<double>(upperLeft.y) - lowerLeft.y;
         for (int py = bottom; py < top; ++py) {
             float* row = storage.data() + (static_cast<std::size_t>(py - y0) * image.width) * 4;
-            int texelRow = texelIndex(lowerLeft.v, atlas.height);
-            if (!solid) {
-                const double along = (py + 0.5 - lowerLeft.y) / quadHeight;
-                texelRow = texelIndex(lowerLeft.v + along * (static_cast<double>(upperLeft.v) - lowerLeft.v),
-                                      atlas.height);
-            }
+            const double along = (py + 0.5 - lowerLeft.y) / quadHeight;
+            const int texelRow =
+                texelIndex(lowerLeft.v + along * (static_cast<double>(upperLeft.v) - lowerLeft.v), atlas.height);
             const unsigned char* coverageRow = atlas.alpha.data() + static_cast<std::size_t>(texelRow) * atlas.width;
             for (int px = left; px < right; ++px) {
-                double u = lowerLeft.u;
-                if (!solid)
-                    u += (px + 0.5 - lowerLeft.x) / quadWidth * (static_cast<double>(lowerRight.u) - lowerLeft.u);
+                const double u =
+                    lowerLeft.u + (px + 0.5 - lowerLeft.x) / quadWidth * (static_cast<double>(lowerRight.u) - lowerLeft.u);
                 const unsigned char coverage = coverageRow[texelIndex(u, atlas.width)];
                 if (coverage != 0)
                     blendOver(row + static_cast<std::size_t>(px - x0) * 4, lowerLeft.colour, coverage / 255.0f);
@@ -91,5 +101,5 @@ void compositeBatch(const QuadBatch& batch, const FontAtlas& atlas, PanelImage& 
 
     image.rgba.resize(pixels * 4);
     for (std::size_t i = 0; i < pixels * 4; ++i)
-        image.rgba[i] = static_cast<unsigned char>(std::lround(std::clamp(storage[i], 0.0f, 1.0f) * 255.0f));
+        image.rgba[i] = static_cast<unsigned char>(std::clamp(storage[i], 0.0f, 1.0f) * 255.0f + 0.5f);
 }
