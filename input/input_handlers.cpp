@@ -25,6 +25,12 @@ bool f12Held = false;
 // release belong to that press, not to the window it left for.
 bool escapeLeftFullScreen = false;
 
+// While the depth moves by itself the viewer is told how to stop it.
+void showDiveNotice()
+{
+    guiContext->setNotice(diveActive() ? "Slow dive: F5 to stop" : nullptr);
+}
+
 // The program's function keys act when pressed without control, alt or meta,
 // as the GUI's own do, and once per press however long they are held.
 bool firstPlainPress(bool& held, int modifiers)
@@ -57,8 +63,10 @@ void handleKeyDown(int key)
         return;
     }
     guiContext->keyDown(key, mouseX, mouseY, 0, 0);
-    if (key == orlinKeyUp || key == orlinKeyDown)
+    if ((key == orlinKeyUp || key == orlinKeyDown) && diveActive()) {
         stopDive();
+        showDiveNotice();
+    }
     if (key == orlinKeyUp) {
         depth = depth - 1.0f;
         if (depth < minDepth)
@@ -77,8 +85,10 @@ void handleKeyDown(int key)
         if (firstPlainPress(f4Held, modifiers))
             colourChartShown = !colourChartShown;
     } else if (key == orlinKeyF5) {
-        if (firstPlainPress(f5Held, modifiers))
+        if (firstPlainPress(f5Held, modifiers)) {
             toggleDive();
+            showDiveNotice();
+        }
     } else if (key == orlinKeyF6) {
         if (firstPlainPress(f6Held, modifiers))
             torchOn = !torchOn;

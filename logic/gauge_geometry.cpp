@@ -1,26 +1,35 @@
 #include "logic/gauge_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "logic/depth_range.h"
 #include "state/program_state.h"
 
+float fullScreenScale(int height)
+{
+    return std::max(1.0f, std::floor(2.0f * static_cast<float>(height) / initialWindowHeight) / 2.0f);
+}
+
 GaugeOrigin gaugeOrigin()
 {
     if (!fullScreen)
         return {gaugeScaleX, gaugeScaleY};
-    return {static_cast<float>(windowWidth) - (initialWindowWidth - gaugeScaleX),
-            std::floor(static_cast<float>(windowHeight) / 2.0f - gaugeScaleHeight / 2.0f)};
+    const float scale = fullScreenScale(windowHeight);
+    return {static_cast<float>(windowWidth) - (initialWindowWidth - gaugeScaleX) * scale,
+            std::floor(static_cast<float>(windowHeight) / 2.0f - gaugeScaleHeight * scale / 2.0f), scale};
 }
 
 float gaugeLeftEdge()
 {
-    return gaugeOrigin().x + gaugeArrowX;
+    const GaugeOrigin origin = gaugeOrigin();
+    return origin.x + gaugeArrowX * origin.scale;
 }
 
 float gaugeRightEdge()
 {
-    return gaugeLeftEdge() + gaugeArrowWidth;
+    const GaugeOrigin origin = gaugeOrigin();
+    return origin.x + (gaugeArrowX + gaugeArrowWidth) * origin.scale;
 }
 
 float gaugeArrowOffset(float atDepth)

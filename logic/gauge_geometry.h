@@ -11,14 +11,22 @@ constexpr float gaugeArrowWidth = 54.0f;
 constexpr float gaugeArrowHeight = 10.0f;
 constexpr float gaugeArrowTravel = 234.0f;
 
-// Where the scale's lower-left corner goes: at (gaugeScaleX, gaugeScaleY) in
-// the window, whatever its size; in full screen as far from the right edge
-// and as centred in height as it is in the 640 x 480 window.
+// Where the scale's lower-left corner goes, and how large the gauge is drawn:
+// at (gaugeScaleX, gaugeScaleY) and its own size in the window, whatever its
+// size; in full screen at fullScreenScale times its size, as far from the
+// right edge (in its own widths) and as centred in height as it is in the
+// 640 x 480 window.
 struct GaugeOrigin {
     float x;
     float y;
+    float scale = 1.0f;
 };
 GaugeOrigin gaugeOrigin();
+
+// In full screen the gauge and the GUI grow with the screen's height, by
+// height / 480 rounded down to a half (1080 gives 2, 2160 gives 4.5), and
+// never below 1, so a projector's picture is read from the back of a room.
+float fullScreenScale(int height);
 
 // The gauge's leftmost and rightmost pixel columns where it stands now (the
 // arrow reaches past the scale on both sides): the overlay keeps left of the

@@ -25,6 +25,11 @@ void stopDive()
     state = DiveState::off;
 }
 
+bool diveActive()
+{
+    return state != DiveState::off;
+}
+
 void advanceDive(double now)
 {
     if (state == DiveState::starting) {

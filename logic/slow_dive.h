@@ -7,6 +7,8 @@
 void toggleDive();
 // Ends a dive where it is (an arrow key took over).
 void stopDive();
+// Whether a dive is under way (or starts with the next frame).
+bool diveActive();
 
 // Once a frame with the clock reading `now`: moves the depth along the dive.
 void advanceDive(double now);

@@ -153,8 +153,8 @@ void syncColourOverlay()
         measuredModel(colourModel) ? std::string(colourModelName(colourModel)) + ", " + depthText(depth, true) : "";
     if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         // Under the gauge, flush with its right edge.
-        guiContext->setLabel(label.c_str(), static_cast<int>(gauge.x + gaugeArrowX + gaugeArrowWidth),
-                             static_cast<int>(gauge.y) - 6);
+        guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),
+                             static_cast<int>(gauge.y - 6.0f * gauge.scale));
     }
     const bool chartToggled = colourChartShown != shown.chartShown;
     // By whole depths: a slow dive moves the depth every frame, and the chart

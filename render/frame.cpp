@@ -53,6 +53,8 @@ void drawDepthGauge()
     glPushMatrix();
     const GaugeOrigin origin = gaugeOrigin();
     glTranslatef(origin.x, origin.y, 0.0f);
+    if (origin.scale != 1.0f)
+        glScalef(origin.scale, origin.scale, 1.0f);
     drawOverlayQuad(textures.depthScaleTexture, gaugeScaleWidth, gaugeScaleHeight);
     glTranslatef(gaugeArrowX, gaugeArrowOffset(depth), 0.0f);
     drawOverlayQuad(textures.depthArrowTexture, gaugeArrowWidth, gaugeArrowHeight);

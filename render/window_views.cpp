@@ -13,7 +13,14 @@ void setUpViews(int width, int height)
     glViewport(0, 0, width, height);
     windowWidth = width;
     guiContext->resize(width, height);
-    // The gauge's place follows the window's size and mode.
+    // The gauge's place and size follow the window's size and mode, and the
+    // GUI grows with the gauge.
+    static float guiScale = 1.0f;
+    const float scale = gaugeOrigin().scale;
+    if (scale != guiScale) {
+        guiContext->setScale(scale);
+        guiScale = scale;
+    }
     guiContext->keepPanelsLeftOf(static_cast<int>(gaugeLeftEdge()));
     guiContext->resetView();
     drawFrame();

@@ -8,7 +8,6 @@
 
 #include <orlin/orlin.h>
 
-#include "font_atlas.h"
 #include "panel.h"
 #include "quad_batch.h"
 #include "theme.h"
@@ -18,11 +17,13 @@ struct SwatchGroup {
     int columns = 0;
     int rows = 0;
     std::vector<Colour> colours;  // row by row from the top left
+    bool operator==(const SwatchGroup&) const = default;
 };
 
 struct PlotLine {
     std::vector<float> values;
     Colour colour;
+    bool operator==(const PlotLine&) const = default;
 };
 
 struct ChartPanel {
@@ -34,12 +35,15 @@ struct ChartPanel {
     float marker = -1.0f;
     std::string leftLabel;
     std::string rightLabel;
+    unsigned version = 0;  // counts changes of the content
 };
 
-// Copies the host's chart; a null chart empties the panel.
+// Copies the host's chart; a null chart empties the panel. The version moves
+// only when something the panel shows differs.
 void setChartContent(ChartPanel& chart, const OrlinChart* content);
 
-// Adds the panel at (x, y), its lower-left corner, at most maxWidth wide;
-// returns its height (0 when there is nothing to draw).
-int addChartPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const ChartPanel& chart, int x, int y,
-                  int maxWidth);
+// The panel's size, at most maxWidth wide; nothing when there is nothing to draw.
+PanelBox chartPanelSize(const PanelStyle& style, const ChartPanel& chart, int maxWidth);
+
+// Adds the panel in `box`.
+void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& chart, const PanelBox& box);

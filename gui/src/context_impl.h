@@ -4,31 +4,55 @@
 #include <orlin/orlin.h>
 
 #include <string>
+#include <vector>
 
 #include "chart_panel.h"
 #include "font_atlas.h"
 #include "frame_rate_display.h"
 #include "help_panel.h"
+#include "overlay_layout.h"
+#include "panel_layer.h"
+#include "panel_placement.h"
 #include "quad_batch.h"
 #include "theme.h"
+
+// The panels, in the order they are given room.
+enum PanelSlot { helpSlot, hintSlot, chartSlot, frameRateSlot, noticeSlot, messageSlot, panelSlots };
 
 struct OrlinContext::Impl {
     int id = 0;  // how timer callbacks find this context
     int width = 0;
     int height = 0;
     int keepPanelsLeftOf = 0;  // 0: the window's right edge
+    std::string fontPath;
     Theme theme;
-    FontAtlas atlas;
-    QuadBatch batch;  // rebuilt every frame, storage kept
+    OverlayMetrics metrics;    // at the host's scale
+    FontAtlas atlas;           // rasterised at metrics.fontPixelSize
+    unsigned styleVersion = 0;  // counts changes of the font or the scale
     HelpPanel help;
     FrameRateDisplay frameRate;
     ChartPanel chart;
     std::string label;  // the host's line of text, top-right corner at (labelRight, labelTop)
     int labelRight = 0;
     int labelTop = 0;
-    std::string message;                     // shown until messageEnds
+    unsigned labelVersion = 0;
+    std::string notice;  // the host's standing notice
+    unsigned noticeVersion = 0;
+    std::string message;  // shown until messageEnds
+    std::string messageShown;  // as it fits its panel
     OverlayClock::time_point messageEnds;
+    unsigned messageVersion = 0;
     // Held function keys: key repeat must not toggle a panel on and off.
     bool f1Held = false;
     bool f2Held = false;
+
+    // Each panel's picture, and the label's, kept between frames.
+    PanelLayer layers[panelSlots];
+    PanelLayer labelLayer;
+    // Scratch, kept so that a frame allocates nothing.
+    QuadBatch batch;
+    std::vector<float> compositeStorage;
+    std::vector<PanelRequest> requests;
+    std::vector<PanelBox> obstacles;
+    std::vector<PanelBox> boxes;
 };

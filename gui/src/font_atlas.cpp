@@ -163,7 +163,7 @@ void warnNoText(const char* fontPath)
 
 }  // namespace
 
-FontAtlas buildFontAtlas(const char* fontPath, int pixelSize)
+FontAtlas buildFontAtlas(const char* fontPath, int pixelSize, bool warn)
 {
     FontAtlas atlas;
     Rasterised glyphs[glyphCount];
@@ -181,7 +181,8 @@ FontAtlas buildFontAtlas(const char* fontPath, int pixelSize)
         FT_Done_FreeType(library);
     }
     if (!usable) {
-        warnNoText(fontPath);
+        if (warn)
+            warnNoText(fontPath);
         for (Rasterised& glyph : glyphs)
             glyph = Rasterised{};
         // Panels keep the size they would have with text.

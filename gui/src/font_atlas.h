@@ -32,12 +32,12 @@ struct FontAtlas {
     std::vector<unsigned char> alpha;  // width * height coverage values, top row first
     int solidX = 0;        // centre of the opaque block, in texels
     int solidY = 0;
-    unsigned texture = 0;  // GL texture, made on first use
 };
 
 // Reads the font at `fontPath` at `pixelSize` pixels. A font that cannot be
-// used gives an atlas without text and one warning on standard error.
-FontAtlas buildFontAtlas(const char* fontPath, int pixelSize);
+// used gives an atlas without text and, when `warn`, one warning on
+// standard error.
+FontAtlas buildFontAtlas(const char* fontPath, int pixelSize, bool warn = true);
 
 // The glyph for a character; characters outside the atlas map to '?'.
 const GlyphInfo& glyphFor(const FontAtlas& atlas, char c);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "overlay_layout.h"
 #include "text_renderer.h"
 
 namespace {
@@ -13,6 +12,8 @@ const char* const frameTimeLabel = "Frame time";
 const char* const framesPerSecondLabel = "Frames per second";
 // The widest value the panel makes room for, so it does not jump in size.
 const char* const widestValue = "9999.9 ms";
+// In its short form both figures share one row.
+const char* const widestOneRow = "9999.9 ms, 99999.9 fps";
 
 int labelColumnWidth(const FontAtlas& atlas)
 {
@@ -34,6 +35,7 @@ void noteFrame(FrameRateDisplay& display, OverlayClock::time_point now)
 void toggleFrameRate(FrameRateDisplay& display)
 {
     display.shown = !display.shown;
+    ++display.version;
     if (display.shown) {
         display.sampleSeconds = 0.0;
         display.sampleFrames = 0;
@@ -47,6 +49,7 @@ void takeFrameRateReading(FrameRateDisplay& display)
         display.frameMilliseconds = 1000.0 * display.sampleSeconds / display.sampleFrames;
         display.framesPerSecond = display.sampleFrames / display.sampleSeconds;
         display.hasReading = true;
+        ++display.version;
     }
     display.sampleSeconds = 0.0;
     display.sampleFrames = 0;
@@ -54,35 +57,42 @@ void takeFrameRateReading(FrameRateDisplay& display)
 
 namespace {
 
-struct FrameRateLayout {
-    PanelBox box;
-    int labelColumn = 0;
-    int valueColumn = 0;
+struct FrameRateColumns {
+    int labels = 0;
+    int values = 0;
 };
 
-FrameRateLayout frameRateLayout(const FontAtlas& atlas, int below, int maxWidth)
+FrameRateColumns frameRateColumns(const PanelStyle& style, int maxWidth)
 {
-    FrameRateLayout layout;
-    layout.labelColumn = labelColumnWidth(atlas);
-    layout.valueColumn = textWidth(atlas, widestValue);
-    fitColumns(layout.labelColumn, layout.valueColumn, maxWidth);
-    PanelBox& box = layout.box;
-    box.width = 2 * panelPadding + layout.labelColumn + columnGap + layout.valueColumn;
-    box.width = std::max(box.width, std::min(maxWidth, 2 * panelPadding + textWidth(atlas, frameRateTitle)));
-    box.height = titledPanelHeight(atlas, 2);
-    box.x = windowMargin;
-    box.y = below + windowMargin;
-    return layout;
+    FrameRateColumns columns{labelColumnWidth(style.atlas), textWidth(style.atlas, widestValue)};
+    fitColumns(style.size, columns.labels, columns.values, maxWidth);
+    return columns;
 }
 
 }  // namespace
 
-void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display,
-                       int below, int maxWidth)
+PanelBox frameRatePanelSize(const PanelStyle& style, int maxWidth)
 {
-    const FrameRateLayout layout = frameRateLayout(atlas, below, maxWidth);
-    const PanelBox& box = layout.box;
-    int baseline = addTitledPanel(batch, atlas, theme, box, frameRateTitle, 1.0f);
+    const OverlayMetrics& m = style.size;
+    PanelBox box;
+    if (m.compact) {
+        const int widest = std::max(textWidth(style.atlas, widestOneRow), textWidth(style.atlas, frameRateTitle));
+        box.width = std::min(maxWidth, 2 * m.panelPadding + widest);
+        box.height = titledPanelHeight(style, 1);
+        return box;
+    }
+    const FrameRateColumns columns = frameRateColumns(style, maxWidth);
+    box.width = 2 * m.panelPadding + columns.labels + m.columnGap + columns.values;
+    box.width = std::max(box.width, std::min(maxWidth, 2 * m.panelPadding + textWidth(style.atlas, frameRateTitle)));
+    box.height = titledPanelHeight(style, 2);
+    return box;
+}
+
+void addFrameRatePanel(QuadBatch& batch, const PanelStyle& style, const FrameRateDisplay& display, const PanelBox& box)
+{
+    const OverlayMetrics& m = style.size;
+    const FrameRateColumns columns = frameRateColumns(style, box.width);
+    int baseline = addTitledPanel(batch, style, box, frameRateTitle);
 
     char frameTime[32] = "--";
     char perSecond[32] = "--";
@@ -91,17 +101,24 @@ void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& th
         std::snprintf(perSecond, sizeof perSecond, "%.1f", std::min(display.framesPerSecond, 99999.9));
     }
 
-    const int textLeft = box.x + panelPadding;
-    const int textRight = box.x + box.width - panelPadding;
-    const int labelRight = textLeft + layout.labelColumn;
-    const int valueLeft = labelRight + columnGap;
+    const int textLeft = box.x + m.panelPadding;
+    const int textRight = box.x + box.width - m.panelPadding;
+    if (m.compact) {
+        char both[80] = "--";
+        if (display.hasReading)
+            std::snprintf(both, sizeof both, "%s, %s fps", frameTime, perSecond);
+        addText(batch, style, both, textLeft, baseline, style.theme.textStrong, textRight);
+        return;
+    }
+    const int labelRight = textLeft + columns.labels;
+    const int valueLeft = labelRight + m.columnGap;
     const struct {
         const char* label;
         const char* value;
     } rows[] = {{frameTimeLabel, frameTime}, {framesPerSecondLabel, perSecond}};
     for (const auto& row : rows) {
-        addText(batch, atlas, row.label, textLeft, baseline, theme.text, theme.ink, labelRight);
-        addText(batch, atlas, row.value, valueLeft, baseline, theme.textStrong, theme.ink, textRight);
-        baseline -= panelRowHeight(atlas);
+        addText(batch, style, row.label, textLeft, baseline, style.theme.text, labelRight);
+        addText(batch, style, row.value, valueLeft, baseline, style.theme.textStrong, textRight);
+        baseline -= panelRowHeight(style);
     }
 }

@@ -5,10 +5,8 @@
 
 #include <chrono>
 
-#include "font_atlas.h"
 #include "panel.h"
 #include "quad_batch.h"
-#include "theme.h"
 
 using OverlayClock = std::chrono::steady_clock;
 
@@ -22,6 +20,7 @@ struct FrameRateDisplay {
     bool hasReading = false;
     double frameMilliseconds = 0.0;
     double framesPerSecond = 0.0;
+    unsigned version = 0;  // counts changes of what the panel shows
 };
 
 constexpr unsigned frameRateRefreshMs = 500;
@@ -36,7 +35,9 @@ void toggleFrameRate(FrameRateDisplay& display);
 // keeps the old ones when no frame was drawn in between.
 void takeFrameRateReading(FrameRateDisplay& display);
 
-// Adds the panel in the window's bottom-left corner, above `below` (the top
-// of what else is there, 0 for nothing), at most maxWidth wide.
-void addFrameRatePanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const FrameRateDisplay& display,
-                       int below, int maxWidth);
+// The panel's size, at most maxWidth wide; it does not change with the figures.
+// In the compact style both figures share one row.
+PanelBox frameRatePanelSize(const PanelStyle& style, int maxWidth);
+
+// Adds the panel with the latest figures in `box`.
+void addFrameRatePanel(QuadBatch& batch, const PanelStyle& style, const FrameRateDisplay& display, const PanelBox& box);

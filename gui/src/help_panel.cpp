@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "overlay_layout.h"
 #include "text_renderer.h"
 
 float helpOpacity(const HelpPanel& help)
@@ -17,6 +16,7 @@ void toggleHelp(HelpPanel& help)
     help.shown = !help.shown;
     help.fadeStep = 0;
     help.fadesBySelf = false;
+    help.hintShown = false;
 }
 
 bool advanceHelpFade(HelpPanel& help)
@@ -29,60 +29,62 @@ bool advanceHelpFade(HelpPanel& help)
     help.shown = false;
     help.fadesBySelf = false;
     help.fadeStep = 0;
+    help.hintShown = !help.rows.empty();
     return false;
 }
 
 namespace {
 
-constexpr int keyCapPadding = 5;  // around a key name, left and right
-
-struct HelpLayout {
-    PanelBox box;
-    int keyColumn = 0;
-    int actionColumn = 0;
+struct HelpColumns {
+    int keys = 0;
+    int actions = 0;
 };
 
-HelpLayout helpLayout(const FontAtlas& atlas, const HelpPanel& help, int windowHeight, int maxWidth)
+HelpColumns helpColumns(const PanelStyle& style, const HelpPanel& help, int maxWidth)
 {
-    HelpLayout layout;
+    HelpColumns columns;
     for (const HelpRowText& row : help.rows) {
-        layout.keyColumn = std::max(layout.keyColumn, textWidth(atlas, row.keys.c_str()) + 2 * keyCapPadding);
-        layout.actionColumn = std::max(layout.actionColumn, textWidth(atlas, row.action.c_str()));
+        columns.keys = std::max(columns.keys, textWidth(style.atlas, row.keys.c_str()) + 2 * style.size.keyCapPadding);
+        columns.actions = std::max(columns.actions, textWidth(style.atlas, row.action.c_str()));
     }
-    fitColumns(layout.keyColumn, layout.actionColumn, maxWidth);
-    PanelBox& box = layout.box;
-    box.width = 2 * panelPadding + layout.keyColumn + columnGap + layout.actionColumn;
-    box.height = titledPanelHeight(atlas, static_cast<int>(help.rows.size()));
-    box.x = windowMargin;
-    box.y = windowHeight - windowMargin - box.height;
-    return layout;
+    fitColumns(style.size, columns.keys, columns.actions, maxWidth);
+    return columns;
 }
 
 }  // namespace
 
-void addHelpPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const HelpPanel& help,
-                  int windowHeight, int maxWidth)
+PanelBox helpPanelSize(const PanelStyle& style, const HelpPanel& help, int maxWidth)
+{
+    if (help.rows.empty())
+        return {};
+    const HelpColumns columns = helpColumns(style, help, maxWidth);
+    PanelBox box;
+    box.width = 2 * style.size.panelPadding + columns.keys + style.size.columnGap + columns.actions;
+    box.height = titledPanelHeight(style, static_cast<int>(help.rows.size()));
+    return box;
+}
+
+void addHelpPanel(QuadBatch& batch, const PanelStyle& style, const HelpPanel& help, const PanelBox& box)
 {
     if (help.rows.empty())
         return;
-    const float opacity = helpOpacity(help);
-    const HelpLayout layout = helpLayout(atlas, help, windowHeight, maxWidth);
-    const PanelBox& box = layout.box;
-    int baseline = addTitledPanel(batch, atlas, theme, box, help.title.c_str(), opacity);
+    const FontAtlas& atlas = style.atlas;
+    const OverlayMetrics& m = style.size;
+    const Theme& theme = style.theme;
+    const HelpColumns columns = helpColumns(style, help, box.width);
+    int baseline = addTitledPanel(batch, style, box, help.title.c_str());
 
-    const Colour ink = faded(theme.ink, opacity);
-    const int textLeft = box.x + panelPadding;
-    const int textRight = box.x + box.width - panelPadding;
-    const int keyRight = textLeft + layout.keyColumn;
-    const int actionLeft = keyRight + columnGap;
+    const int textLeft = box.x + m.panelPadding;
+    const int textRight = box.x + box.width - m.panelPadding;
+    const int keyRight = textLeft + columns.keys;
+    const int actionLeft = keyRight + m.columnGap;
     for (const HelpRowText& row : help.rows) {
-        const int capRight = std::min(keyRight, textLeft + textWidth(atlas, row.keys.c_str()) + 2 * keyCapPadding);
-        addSolidQuad(batch, static_cast<float>(textLeft), static_cast<float>(baseline - atlas.descent - 1),
-                     static_cast<float>(capRight), static_cast<float>(baseline + atlas.ascent + 1),
-                     faded(theme.keyCap, opacity));
-        addText(batch, atlas, row.keys.c_str(), textLeft + keyCapPadding, baseline, faded(theme.textStrong, opacity),
-                ink, capRight - keyCapPadding);
-        addText(batch, atlas, row.action.c_str(), actionLeft, baseline, faded(theme.text, opacity), ink, textRight);
-        baseline -= panelRowHeight(atlas);
+        const int capRight = std::min(keyRight, textLeft + textWidth(atlas, row.keys.c_str()) + 2 * m.keyCapPadding);
+        addSolidQuad(batch, static_cast<float>(textLeft), static_cast<float>(baseline - atlas.descent - m.line),
+                     static_cast<float>(capRight), static_cast<float>(baseline + atlas.ascent + m.line), theme.keyCap);
+        addText(batch, style, row.keys.c_str(), textLeft + m.keyCapPadding, baseline, theme.textStrong,
+                capRight - m.keyCapPadding);
+        addText(batch, style, row.action.c_str(), actionLeft, baseline, theme.text, textRight);
+        baseline -= panelRowHeight(style);
     }
 }

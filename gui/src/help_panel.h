@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "font_atlas.h"
 #include "panel.h"
 #include "quad_batch.h"
-#include "theme.h"
 
 struct HelpRowText {
     std::string keys;
@@ -21,7 +19,12 @@ struct HelpPanel {
     bool shown = true;
     bool fadesBySelf = true;  // the start-up showing fades; one asked for with F1 stays
     int fadeStep = 0;         // steps of the fade taken so far
+    bool hintShown = false;   // "F1: help" in its corner once the start-up showing has faded
+    unsigned version = 0;     // counts changes of the title and rows
 };
+
+// Left where the panel was once it has faded away by itself, until F1.
+inline constexpr const char* helpHint = "F1: help";
 
 constexpr unsigned helpFadeDelayMs = 6000;  // before the fade begins
 constexpr unsigned helpFadeStepMs = 40;
@@ -31,14 +34,16 @@ constexpr int helpFadeSteps = 20;
 float helpOpacity(const HelpPanel& help);
 
 // Shows a hidden panel fully, or hides a shown one. Either way the panel no
-// longer fades by itself.
+// longer fades by itself, and the hint goes.
 void toggleHelp(HelpPanel& help);
 
 // Takes one step of the fade; true when another step is due. The panel is
-// hidden after the last step. Does nothing once F1 has been used.
+// hidden after the last step and the hint shown. Does nothing once F1 has
+// been used.
 bool advanceHelpFade(HelpPanel& help);
 
-// Adds the panel with its top-left corner in the window's top-left corner,
-// at most maxWidth wide.
-void addHelpPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const HelpPanel& help,
-                  int windowHeight, int maxWidth);
+// The panel's size, at most maxWidth wide; nothing for no rows.
+PanelBox helpPanelSize(const PanelStyle& style, const HelpPanel& help, int maxWidth);
+
+// Adds the panel in `box`, fully opaque: its fade is applied when it is shown.
+void addHelpPanel(QuadBatch& batch, const PanelStyle& style, const HelpPanel& help, const PanelBox& box);

@@ -1,13 +1,13 @@
 #include <orlin/orlin.h>
 
+#include <algorithm>
+
 #include <GL/gl.h>
 
-#include "atlas_texture.h"
 #include "context_impl.h"
 #include "context_registry.h"
-#include "message_panel.h"
 #include "host_callbacks.h"
-#include "overlay_layout.h"
+#include "message_text.h"
 #include "overlay_renderer.h"
 #include "text_renderer.h"
 
@@ -40,6 +40,124 @@ bool plainFunctionKey()
     return (hostModifiers() & (orlinModControl | orlinModAlt | orlinModMeta)) == 0;
 }
 
+const PanelCorner slotCorners[panelSlots] = {
+    PanelCorner::topLeft,      // help
+    PanelCorner::topLeft,      // its hint, where the help was
+    PanelCorner::bottomLeft,   // chart
+    PanelCorner::bottomLeft,   // frame rate, above the chart
+    PanelCorner::topRight,     // the host's notice
+    PanelCorner::bottomRight,  // a message
+};
+
+std::string orEmpty(const char* text)
+{
+    return text != nullptr ? text : "";
+}
+
+// Where the host's label lies, its shadow included.
+PanelBox labelBox(const OrlinContext::Impl& context)
+{
+    if (context.label.empty())
+        return {};
+    const int width = textWidth(context.atlas, context.label.c_str());
+    const int line = context.metrics.line;
+    return {context.labelRight - width, context.labelTop - context.atlas.lineHeight - line, width + line,
+            context.atlas.lineHeight + line};
+}
+
+// Each shown panel's box, all at one spacing: the normal one, or the compact
+// one when the normal leaves two panels covering each other. Returns whether
+// the compact spacing is used.
+bool layOutPanels(OrlinContext::Impl& context, OverlayMetrics& used)
+{
+    const int keepLeftOf = context.keepPanelsLeftOf > 0 ? std::min(context.keepPanelsLeftOf, context.width)
+                                                        : context.width;
+    context.obstacles.assign(1, labelBox(context));
+    bool compact = false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        compact = attempt == 1;
+        used = compact ? compactMetrics(context.metrics) : context.metrics;
+        const PanelStyle style{context.atlas, context.theme, used};
+        const int maxWidth = maxPanelWidth(used, keepLeftOf);
+        PanelBox sizes[panelSlots] = {};
+        if (context.help.shown)
+            sizes[helpSlot] = helpPanelSize(style, context.help, maxWidth);
+        else if (context.help.hintShown)
+            sizes[hintSlot] = textPanelSize(style, helpHint, maxWidth);
+        if (context.chart.shown)
+            sizes[chartSlot] = chartPanelSize(style, context.chart, maxWidth);
+        if (context.frameRate.shown)
+            sizes[frameRateSlot] = frameRatePanelSize(style, maxWidth);
+        if (!context.notice.empty())
+            sizes[noticeSlot] = textPanelSize(style, context.notice.c_str(), maxWidth);
+        if (!context.message.empty()) {
+            context.messageShown = fitMessage(context.atlas, context.message, maxWidth - 2 * used.panelPadding);
+            sizes[messageSlot] = textPanelSize(style, context.messageShown.c_str(), maxWidth);
+        }
+        context.requests.clear();
+        for (int slot = 0; slot < panelSlots; ++slot)
+            context.requests.push_back({sizes[slot].width, sizes[slot].height, slotCorners[slot]});
+        const PanelRoom room{used.windowMargin, used.windowMargin, keepLeftOf - used.windowMargin,
+                             context.height - used.windowMargin};
+        if (placePanels(context.requests, context.obstacles, room, used.windowMargin, context.boxes))
+            break;
+    }
+    return compact;
+}
+
+unsigned contentVersion(const OrlinContext::Impl& context, int slot)
+{
+    switch (slot) {
+    case helpSlot: return context.help.version;
+    case chartSlot: return context.chart.version;
+    case frameRateSlot: return context.frameRate.version;
+    case noticeSlot: return context.noticeVersion;
+    case messageSlot: return context.messageVersion;
+    default: return 0;
+    }
+}
+
+void paintPanel(OrlinContext::Impl& context, const PanelStyle& style, int slot, const PanelBox& box)
+{
+    QuadBatch& batch = context.batch;
+    switch (slot) {
+    case helpSlot: addHelpPanel(batch, style, context.help, box); break;
+    case hintSlot: addTextPanel(batch, style, helpHint, box); break;
+    case chartSlot: addChartPanel(batch, style, context.chart, box); break;
+    case frameRateSlot: addFrameRatePanel(batch, style, context.frameRate, box); break;
+    case noticeSlot: addTextPanel(batch, style, context.notice.c_str(), box); break;
+    case messageSlot: addTextPanel(batch, style, context.messageShown.c_str(), box); break;
+    default: break;
+    }
+}
+
+// The label is a slot of its own, after the panels.
+constexpr int labelSlot = panelSlots;
+
+// Makes the layer's picture again when what it shows has changed.
+void refreshLayer(OrlinContext::Impl& context, PanelLayer& layer, const LayerKey& key, const PanelStyle& style,
+                  int slot)
+{
+    if (!layerStale(layer, key))
+        return;
+    beginBatch(context.batch, context.atlas);
+    if (slot == labelSlot) {
+        const char* text = context.label.c_str();
+        addText(context.batch, style, text, context.labelRight - textWidth(context.atlas, text),
+                context.labelTop - context.atlas.ascent, style.theme.textStrong, context.width);
+    } else {
+        paintPanel(context, style, slot, key.box);
+    }
+    compositeBatch(context.batch, context.atlas, layer.image, context.compositeStorage);
+    markBuilt(layer, key);
+}
+
+void rebuildFont(OrlinContext::Impl& context, bool warn)
+{
+    context.atlas = buildFontAtlas(context.fontPath.c_str(), context.metrics.fontPixelSize, warn);
+    ++context.styleVersion;
+}
+
 }  // namespace
 
 OrlinContext::OrlinContext(int width, int height, const char* fontPath, const float* panel,
@@ -52,7 +170,9 @@ OrlinContext::OrlinContext(int width, int height, const char* fontPath, const fl
     impl->width = width;
     impl->height = height;
     impl->theme = makeTheme(colours, debugOutline);
-    impl->atlas = buildFontAtlas(fontPath, fontPixelSize);
+    impl->fontPath = orEmpty(fontPath);
+    impl->metrics = overlayMetrics(1.0f);
+    rebuildFont(*impl, true);
     impl->id = registerContext(impl);
     requestTimer(helpFadeDelayMs, helpFadeTimer, impl->id);
 }
@@ -60,17 +180,20 @@ OrlinContext::OrlinContext(int width, int height, const char* fontPath, const fl
 OrlinContext::~OrlinContext()
 {
     unregisterContext(impl->id);
-    releaseAtlasTexture(impl->atlas);
+    for (PanelLayer& layer : impl->layers)
+        releaseLayer(layer);
+    releaseLayer(impl->labelLayer);
     delete impl;
 }
 
 void OrlinContext::setHelp(const char* title, const OrlinHelpRow* rows, int rowCount)
 {
     HelpPanel& help = impl->help;
-    help.title = title != nullptr ? title : "";
+    help.title = orEmpty(title);
     help.rows.clear();
     for (int i = 0; rows != nullptr && i < rowCount; ++i)
-        help.rows.push_back({rows[i].keys != nullptr ? rows[i].keys : "", rows[i].action != nullptr ? rows[i].action : ""});
+        help.rows.push_back({orEmpty(rows[i].keys), orEmpty(rows[i].action)});
+    ++help.version;
 }
 
 void OrlinContext::setChart(const OrlinChart* chart)
@@ -85,20 +208,47 @@ void OrlinContext::showChart(bool shown)
 
 void OrlinContext::setLabel(const char* text, int right, int top)
 {
-    impl->label = text != nullptr ? text : "";
+    const std::string given = orEmpty(text);
+    if (given == impl->label && right == impl->labelRight && top == impl->labelTop)
+        return;
+    impl->label = given;
     impl->labelRight = right;
     impl->labelTop = top;
+    ++impl->labelVersion;
+}
+
+void OrlinContext::setNotice(const char* text)
+{
+    const std::string given = orEmpty(text);
+    if (given == impl->notice)
+        return;
+    impl->notice = given;
+    ++impl->noticeVersion;
 }
 
 void OrlinContext::showMessage(const char* text, unsigned milliseconds)
 {
-    impl->message = text != nullptr ? text : "";
+    impl->message = orEmpty(text);
     impl->messageEnds = OverlayClock::now() + std::chrono::milliseconds(milliseconds);
+    ++impl->messageVersion;
 }
 
 void OrlinContext::keepPanelsLeftOf(int x)
 {
     impl->keepPanelsLeftOf = x;
+}
+
+void OrlinContext::setScale(float scale)
+{
+    const OverlayMetrics metrics = overlayMetrics(scale);
+    if (metrics.scale == impl->metrics.scale)
+        return;
+    const bool newFontSize = metrics.fontPixelSize != impl->metrics.fontPixelSize;
+    impl->metrics = metrics;
+    if (newFontSize)
+        rebuildFont(*impl, false);  // a font that cannot be read was reported when the context was made
+    else
+        ++impl->styleVersion;
 }
 
 void OrlinContext::resize(int width, int height)
@@ -119,34 +269,35 @@ void OrlinContext::resetView()
 void OrlinContext::draw()
 {
     Impl& context = *impl;
-    noteFrame(context.frameRate, OverlayClock::now());
+    const OverlayClock::time_point now = OverlayClock::now();
+    noteFrame(context.frameRate, now);
+    if (!context.message.empty() && now >= context.messageEnds) {
+        context.message.clear();
+        ++context.messageVersion;
+    }
 
-    const int panelWidth = maxPanelWidth(context.keepPanelsLeftOf > 0 ? context.keepPanelsLeftOf : context.width);
-    beginBatch(context.batch, context.atlas);
-    if (context.help.shown)
-        addHelpPanel(context.batch, context.atlas, context.theme, context.help, context.height, panelWidth);
-    int bottomPanelsTop = 0;  // the chart, if shown, takes the corner; the frame rate goes above it
-    if (context.chart.shown) {
-        const int height = addChartPanel(context.batch, context.atlas, context.theme, context.chart, windowMargin,
-                                         windowMargin, panelWidth);
-        if (height > 0)
-            bottomPanelsTop = windowMargin + height;
+    OverlayMetrics used;
+    const bool compact = layOutPanels(context, used);
+    const PanelStyle style{context.atlas, context.theme, used};
+    const unsigned styleKey = context.styleVersion * 2 + (compact ? 1 : 0);
+
+    ShownLayer shown[panelSlots + 1];
+    int count = 0;
+    const PanelBox& label = context.obstacles[0];
+    if (label.width > 0) {
+        refreshLayer(context, context.labelLayer, {context.labelVersion, context.styleVersion, label}, style,
+                     labelSlot);
+        shown[count++] = {&context.labelLayer, 1.0f};
     }
-    if (context.frameRate.shown)
-        addFrameRatePanel(context.batch, context.atlas, context.theme, context.frameRate, bottomPanelsTop,
-                          panelWidth);
-    if (!context.message.empty()) {
-        if (OverlayClock::now() < context.messageEnds)
-            addMessagePanel(context.batch, context.atlas, context.theme, context.message.c_str(), context.width);
-        else
-            context.message.clear();
+    for (int slot = 0; slot < panelSlots; ++slot) {
+        const PanelBox& box = context.boxes[static_cast<std::size_t>(slot)];
+        if (box.width <= 0 || box.height <= 0)
+            continue;
+        PanelLayer& layer = context.layers[slot];
+        refreshLayer(context, layer, {contentVersion(context, slot), styleKey, box}, style, slot);
+        shown[count++] = {&layer, slot == helpSlot ? helpOpacity(context.help) : 1.0f};
     }
-    if (!context.label.empty()) {
-        const char* text = context.label.c_str();
-        addText(context.batch, context.atlas, text, context.labelRight - textWidth(context.atlas, text),
-                context.labelTop - context.atlas.ascent, context.theme.textStrong, context.theme.ink, context.width);
-    }
-    renderOverlay(context.batch, context.atlas, context.width, context.height);
+    renderOverlay(shown, count, context.width, context.height);
 }
 
 void OrlinContext::keyDown(int key, int, int, int, int)

@@ -2,13 +2,12 @@
 
 #include <GL/gl.h>
 
-#include "atlas_texture.h"
 #include "gl_state_guard.h"
 
 namespace {
 
 // Everything that could change how a flat, blended, textured quad comes out.
-void setOverlayState(unsigned texture, int width, int height)
+void setOverlayState(int width, int height)
 {
     static const GLenum switchedOff[] = {
         GL_LIGHTING, GL_FOG, GL_DEPTH_TEST, GL_CULL_FACE, GL_COLOR_MATERIAL, GL_ALPHA_TEST,
@@ -21,10 +20,10 @@ void setOverlayState(unsigned texture, int width, int height)
         glDisable(cap);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The pictures are premultiplied.
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
-    glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
     glMatrixMode(GL_TEXTURE);
@@ -38,14 +37,16 @@ void setOverlayState(unsigned texture, int width, int height)
 
 }  // namespace
 
-void renderOverlay(const QuadBatch& batch, FontAtlas& atlas, int width, int height)
+void renderOverlay(const ShownLayer* layers, int count, int width, int height)
 {
-    if (batch.vertices.empty() || width <= 0 || height <= 0)
+    if (count <= 0 || width <= 0 || height <= 0)
         return;
     GlStateGuard guard;
     if (!guard.saved())
         return;
-    const unsigned texture = atlasTexture(atlas);
-    setOverlayState(texture, width, height);
-    drawBatch(batch);
+    setOverlayState(width, height);
+    for (int i = 0; i < count; ++i) {
+        uploadLayer(*layers[i].layer);
+        drawLayer(*layers[i].layer, layers[i].opacity);
+    }
 }

@@ -1,8 +1,14 @@
-// Puts a frame's quad batch on screen over whatever the host has drawn,
+// Puts the panels' pictures on screen over whatever the host has drawn,
 // leaving the host's GL state as it found it.
 #pragma once
 
-#include "font_atlas.h"
-#include "quad_batch.h"
+#include "panel_layer.h"
 
-void renderOverlay(const QuadBatch& batch, FontAtlas& atlas, int width, int height);
+struct ShownLayer {
+    PanelLayer* layer;
+    float opacity;
+};
+
+// Uploads the pictures made since the last frame, then draws each one as one
+// textured quad in a width x height pixel view.
+void renderOverlay(const ShownLayer* layers, int count, int width, int height);

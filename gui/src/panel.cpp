@@ -1,6 +1,7 @@
 #include "panel.h"
 
-#include "overlay_layout.h"
+#include <algorithm>
+
 #include "text_renderer.h"
 
 void addOutline(QuadBatch& batch, const PanelBox& box, int thickness, const Colour& colour)
@@ -16,51 +17,72 @@ void addOutline(QuadBatch& batch, const PanelBox& box, int thickness, const Colo
     addSolidQuad(batch, x1 - t, y0 + t, x1, y1 - t, colour);
 }
 
-void addPanel(QuadBatch& batch, const Theme& theme, const PanelBox& box, int titleHeight, float opacity)
+void addPanel(QuadBatch& batch, const PanelStyle& style, const PanelBox& box, int titleHeight)
 {
+    const Theme& theme = style.theme;
     const float x0 = static_cast<float>(box.x);
     const float y0 = static_cast<float>(box.y);
     const float x1 = static_cast<float>(box.x + box.width);
     const float y1 = static_cast<float>(box.y + box.height);
-    const float s = static_cast<float>(panelShadowOffset);
+    const float s = static_cast<float>(style.size.shadowOffset);
+    const int line = style.size.line;
 
     // The shadow only where the panel does not cover it, so the translucent
     // fill is not darkened.
-    const Colour shadow = faded(theme.shadow, panelShadowOpacity * opacity);
+    const Colour shadow = faded(theme.shadow, panelShadowOpacity);
     addSolidQuad(batch, x1, y0 - s, x1 + s, y1 - s, shadow);
     addSolidQuad(batch, x0 + s, y0 - s, x1, y0, shadow);
 
-    addSolidQuad(batch, x0, y0, x1, y1, faded(theme.panel, panelFillOpacity * opacity));
+    addSolidQuad(batch, x0, y0, x1, y1, faded(theme.panel, panelFillOpacity));
     if (titleHeight > 0) {
         const float titleBottom = y1 - static_cast<float>(titleHeight);
-        addSolidQuad(batch, x0, titleBottom, x1, y1, faded(theme.titleBar, panelTitleOpacity * opacity));
-        addSolidQuad(batch, x0, titleBottom - 1.0f, x1, titleBottom, faded(theme.divider, opacity));
+        addSolidQuad(batch, x0, titleBottom, x1, y1, faded(theme.titleBar, panelTitleOpacity));
+        addSolidQuad(batch, x0, titleBottom - static_cast<float>(line), x1, titleBottom, theme.divider);
     }
-    addOutline(batch, box, 1, faded(theme.panelEdge, opacity));
+    addOutline(batch, box, line, theme.panelEdge);
     if (theme.debugOutline) {
         const PanelBox around{box.x - 2, box.y - 2, box.width + 4, box.height + 4};
-        addOutline(batch, around, 1, faded(theme.text, opacity));
+        addOutline(batch, around, 1, theme.text);
     }
 }
 
-int panelRowHeight(const FontAtlas& atlas)
+int panelRowHeight(const PanelStyle& style)
 {
-    return atlas.lineHeight + rowGap;
+    return style.atlas.lineHeight + style.size.rowGap;
 }
 
-int titledPanelHeight(const FontAtlas& atlas, int rows)
+int titledPanelHeight(const PanelStyle& style, int rows)
 {
-    return panelRowHeight(atlas) + panelPadding / 2 + rows * panelRowHeight(atlas) + panelPadding / 2;
+    return panelRowHeight(style) + style.size.panelPadding + rows * panelRowHeight(style);
 }
 
-int addTitledPanel(QuadBatch& batch, const FontAtlas& atlas, const Theme& theme, const PanelBox& box,
-                   const char* title, float opacity)
+int addTitledPanel(QuadBatch& batch, const PanelStyle& style, const PanelBox& box, const char* title)
 {
-    const int titleHeight = panelRowHeight(atlas);
-    addPanel(batch, theme, box, titleHeight, opacity);
+    const FontAtlas& atlas = style.atlas;
+    const OverlayMetrics& m = style.size;
+    const int titleHeight = panelRowHeight(style);
+    addPanel(batch, style, box, titleHeight);
     const int top = box.y + box.height;
     // Text sits in the middle of its row: half the gap above, half below.
-    addText(batch, atlas, title, box.x + panelPadding, top - rowGap / 2 - atlas.ascent, faded(theme.textStrong, opacity),
-            faded(theme.ink, opacity), box.x + box.width - panelPadding);
-    return top - titleHeight - panelPadding / 2 - rowGap / 2 - atlas.ascent;
+    addText(batch, style, title, box.x + m.panelPadding, top - m.rowGap / 2 - atlas.ascent, style.theme.textStrong,
+            box.x + box.width - m.panelPadding);
+    return top - titleHeight - m.panelPadding / 2 - m.rowGap / 2 - atlas.ascent;
+}
+
+PanelBox textPanelSize(const PanelStyle& style, const char* text, int maxWidth)
+{
+    PanelBox box;
+    box.width = std::min(textWidth(style.atlas, text) + 2 * style.size.panelPadding, maxWidth);
+    box.height = panelRowHeight(style) + style.size.panelPadding;
+    if (box.width <= 2 * style.size.panelPadding)
+        box = PanelBox{};
+    return box;
+}
+
+void addTextPanel(QuadBatch& batch, const PanelStyle& style, const char* text, const PanelBox& box)
+{
+    const OverlayMetrics& m = style.size;
+    addPanel(batch, style, box, 0);
+    const int baseline = box.y + box.height - m.panelPadding / 2 - m.rowGap / 2 - style.atlas.ascent;
+    addText(batch, style, text, box.x + m.panelPadding, baseline, style.theme.text, box.x + box.width - m.panelPadding);
 }

@@ -1,7 +1,5 @@
 #include "quad_batch.h"
 
-#include <GL/gl.h>
-
 void beginBatch(QuadBatch& batch, const FontAtlas& atlas)
 {
     batch.vertices.clear();
@@ -34,15 +32,4 @@ void addAtlasQuad(QuadBatch& batch, float x0, float y0, int tx, int ty, int widt
     batch.vertices.push_back({x1, y0, u1, vBottom, colour});
     batch.vertices.push_back({x1, y1, u1, vTop, colour});
     batch.vertices.push_back({x0, y1, u0, vTop, colour});
-}
-
-void drawBatch(const QuadBatch& batch)
-{
-    glBegin(GL_QUADS);
-    for (const OverlayVertex& vertex : batch.vertices) {
-        glColor4fv(vertex.colour.data());
-        glTexCoord2f(vertex.u, vertex.v);
-        glVertex2f(vertex.x, vertex.y);
-    }
-    glEnd();
 }

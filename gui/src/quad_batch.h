@@ -1,5 +1,5 @@
-// The overlay's vertex list: every quad of a frame, solid or textured, drawn
-// from the atlas texture in one batch.
+// A panel's quads, solid or from the font atlas, as a vertex list: what the
+// panel is made of before it is composited into its picture.
 #pragma once
 
 #include <vector>
@@ -21,7 +21,7 @@ struct QuadBatch {
     float solidV = 0.0f;
 };
 
-// Empties the batch for a new frame; the storage is kept.
+// Empties the batch for a new panel; the storage is kept.
 void beginBatch(QuadBatch& batch, const FontAtlas& atlas);
 
 // A quad from (x0, y0), lower left, to (x1, y1), upper right, in pixels.
@@ -29,6 +29,3 @@ void addSolidQuad(QuadBatch& batch, float x0, float y0, float x1, float y1, cons
 
 // A quad showing the atlas texels from (tx, ty), top-left, of the given size.
 void addAtlasQuad(QuadBatch& batch, float x0, float y0, int tx, int ty, int width, int height, const Colour& colour);
-
-// Sends the batch to GL in one glBegin/glEnd; the caller has set the state.
-void drawBatch(const QuadBatch& batch);

@@ -22,12 +22,14 @@ void addGlyphs(QuadBatch& batch, const FontAtlas& atlas, const char* text, int x
 
 }  // namespace
 
-void addText(QuadBatch& batch, const FontAtlas& atlas, const char* text, int x, int baseline, const Colour& colour,
-             const Colour& ink, int clipRight)
+void addText(QuadBatch& batch, const PanelStyle& style, const char* text, int x, int baseline, const Colour& colour,
+             int clipRight)
 {
+    const FontAtlas& atlas = style.atlas;
     if (!atlas.hasText || text == nullptr)
         return;
     // Every shadow first: a glyph's shadow must not fall over its neighbour.
-    addGlyphs(batch, atlas, text, x + 1, baseline - 1, ink, clipRight + 1);
+    const int d = style.size.line;
+    addGlyphs(batch, atlas, text, x + d, baseline - d, style.theme.ink, clipRight + d);
     addGlyphs(batch, atlas, text, x, baseline, colour, clipRight);
 }

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "input/input_handlers.h"
 #include "input/key_translation.h"
 #include "logic/dive_curve.h"
+#include "logic/slow_dive.h"
 #include "orlin_recording.h"
 #include "render/depth_lighting.h"
 #include "state/program_state.h"
@@ -30,6 +32,7 @@ protected:
 
     void TearDown() override
     {
+        stopDive();
         delete guiContext;
         guiContext = nullptr;
         SDL_SetModState(KMOD_NONE);
@@ -55,6 +58,7 @@ TEST_F(InputHandlersTest, KeysAreForwardedWithThePointer)
     const Calls expected = {{"keyDown", {'a', 15, 25, 0, 0}},
                             {"keyUp", {'a', 15, 25, 0, 0}},
                             {"keyDown", {260, 15, 25, 0, 0}},
+                            {"setNotice", {}},  // F5 started the slow dive
                             {"keyUp", {27, 15, 25, 0, 0}}};
     EXPECT_EQ(orlinCalls(), expected);
 }
@@ -306,6 +310,29 @@ TEST_F(InputHandlersTest, ALeftReleaseWithoutAPressStillEndsMouseLook)
     EXPECT_FALSE(mouseLookActive);
     EXPECT_TRUE(cursorShown());
     EXPECT_EQ(orlinCalls(), (Calls{{"mouseUp", {0, 15, 25, 0, 0}}, {"mouseUp", {0, 15, 25, 0, 0}}}));
+}
+
+// While the dive runs the GUI says how to stop it; F5 again or an arrow
+// key ends it and takes the notice away.
+TEST_F(InputHandlersTest, TheSlowDiveShowsANoticeWhileItRuns)
+{
+    const std::string notice = "Slow dive: F5 to stop";
+    const struct {
+        int stopKey;
+        const char* how;
+    } stops[] = {{orlinKeyF5, "F5"}, {orlinKeyDown, "the down arrow"}, {orlinKeyUp, "the up arrow"}};
+    for (const auto& stop : stops) {
+        orlinConstructorArgs().notice.clear();
+        handleKeyDown(orlinKeyF5);
+        handleKeyUp(orlinKeyF5);
+        EXPECT_EQ(orlinConstructorArgs().notice, notice) << "no notice while the dive runs";
+        handleKeyDown(stop.stopKey);
+        handleKeyUp(stop.stopKey);
+        EXPECT_EQ(orlinConstructorArgs().notice, "") << "the notice outlived a dive stopped by " << stop.how;
+    }
+    const std::size_t notices = orlinCallsNamed("setNotice").size();
+    handleKeyDown(orlinKeyDown);
+    EXPECT_EQ(orlinCallsNamed("setNotice").size(), notices) << "an arrow key without a dive touched the notice";
 }
 
 // The dive, as a function of time: down at 8 a second from where it began,

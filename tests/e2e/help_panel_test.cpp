@@ -1,5 +1,6 @@
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,30 @@ TEST_F(HelpPanelEndToEnd, HelpFadesAwayBySelfAfterAFewSeconds)
     EXPECT_TRUE(gone) << "the help was still there " << secondsSinceStart() << " s after start";
     EXPECT_GE(secondsSinceStart(), 3.0) << "the help vanished too soon to be read";
     EXPECT_TRUE(isRunning(program));
+}
+
+// With the help, the frame rate and the chart all on, each panel is whole
+// (its edge closes into a rectangle nothing covers), apart from the others
+// and left of the depth gauge, in the 640 x 480 window.
+TEST_F(HelpPanelEndToEnd, HelpFrameRateAndChartLieApartAndLeftOfTheGauge)
+{
+    sendKey(program, "F2");
+    sendKey(program, "F4");
+    settle(1.2);
+    const Image all = shot("f1_f2_f4");
+    ASSERT_NE(all.pixels, nullptr);
+    const std::vector<ShotRegion> panels = panelOutlines(all);
+    ASSERT_EQ(panels.size(), 3u) << "not three whole panels";
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        EXPECT_LE(panels[i].x1, 570) << "panel " << i << " reaches over the gauge";
+        for (std::size_t j = i + 1; j < panels.size(); ++j) {
+            const ShotRegion& a = panels[i];
+            const ShotRegion& b = panels[j];
+            const bool apart = a.x1 <= b.x0 || b.x1 <= a.x0 || a.y1 <= b.y0 || b.y1 <= a.y0;
+            EXPECT_TRUE(apart) << "panels " << i << " and " << j << " intersect";
+        }
+    }
+    EXPECT_GE(textPixels(all, helpCorner), shownText) << "the help is not readable beside the others";
 }
 
 }  // namespace

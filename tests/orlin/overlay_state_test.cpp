@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -279,6 +280,41 @@ TEST_F(OverlayTest, HelpPanelFollowsTheWindowsTopEdgeAfterAResize)
     EXPECT_EQ(frame.countDrawnOutside(upperPart), 0);
 }
 
+// At a scale of 1.5 the panel is half as large again each way, its font
+// rasterised at that size (so its text is as crisp), and still left of the
+// column the host keeps; back at 1 it is as it was.
+TEST_F(OverlayTest, ScaleGrowsThePanelAndItsTextInProportion)
+{
+    auto context = makeContext();
+    const auto extent = [](const Frame& frame) {
+        Region drawn{windowWidth, windowHeight, 0, 0};
+        const Rgb clear = byteColour(background);
+        for (int y = 0; y < windowHeight; ++y)
+            for (int x = 0; x < windowWidth; ++x)
+                if (!(frame.at(x, y) == clear))
+                    drawn = {std::min(drawn.x0, x), std::min(drawn.y0, y), std::max(drawn.x1, x + 1),
+                             std::max(drawn.y1, y + 1)};
+        return drawn;
+    };
+    const Frame normal = drawOverlay(*context);
+    const Region one = extent(normal);
+    context->setScale(1.5f);
+    const Frame larger = drawOverlay(*context);
+    const Region big = extent(larger);
+    const double wider = static_cast<double>(big.x1 - big.x0) / (one.x1 - one.x0);
+    const double taller = static_cast<double>(big.y1 - big.y0) / (one.y1 - one.y0);
+    EXPECT_NEAR(wider, 1.5, 0.08);
+    EXPECT_NEAR(taller, 1.5, 0.08);
+    EXPECT_EQ(big.y1, windowHeight - 18) << "not a grown margin from the top edge";
+    EXPECT_LE(big.x1, gauge.x0);
+    const double moreText = static_cast<double>(larger.countColour(wholeWindow, text)) /
+                            normal.countColour(wholeWindow, text);
+    EXPECT_GT(moreText, 1.8) << "the text was not rasterised at the larger size";
+
+    context->setScale(1.0f);
+    EXPECT_EQ(drawOverlay(*context).rgba, normal.rgba);
+}
+
 TEST_F(OverlayTest, ResetViewLeavesAPixelProjectionAndAnIdentityModelView)
 {
     auto context = makeContext();
@@ -378,12 +414,19 @@ TEST_F(OverlayTest, TheStartUpHelpFadesAwayThroughTimers)
     }
     EXPECT_LE(fadeMilliseconds, 3000u);
     EXPECT_TRUE(timerRequests().empty()) << "the fade never ends";
-    EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "the help is still there after the fade";
+    // All that is left is a small hint in the help's corner.
+    const Region hintCorner{0, windowHeight - 60, 160, windowHeight};
+    const Frame faded = drawOverlay(*context);
+    EXPECT_GT(faded.countColour(hintCorner, text), 5) << "nothing says how to bring the help back";
+    EXPECT_EQ(faded.countDrawnOutside(hintCorner), 0) << "more than a small hint is left after the fade";
 
-    // F1 still brings it back, and then it stays.
+    // F1 still brings it back, without the hint, and then it stays; the next
+    // F1 hides it and leaves nothing.
     pressKey(*context, orlinKeyF1);
     EXPECT_EQ(drawOverlay(*context).countColour(topLeft, text), shownText);
     EXPECT_TRUE(timerRequests().empty());
+    pressKey(*context, orlinKeyF1);
+    EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "the hint came back after F1 hid the help";
 }
 
 TEST_F(OverlayTest, HelpAskedForWithF1DoesNotFadeAway)

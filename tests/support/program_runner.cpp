@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -224,17 +225,75 @@ int overlayTextPixels(const Image& image, const ShotRegion& region)
     return n;
 }
 
+std::vector<ShotRegion> panelOutlines(const Image& image, int min)
+{
+    const int width = static_cast<int>(image.width);
+    const int height = static_cast<int>(image.height);
+    auto isEdge = [&](int x, int y) {
+        const Rgb c = pixelAt(image, x, y);
+        return c.r == 51 && c.g == 102 && c.b == 102;
+    };
+    std::vector<char> seen(static_cast<std::size_t>(width) * height, 0);
+    std::vector<ShotRegion> found;
+    for (int y0 = 0; y0 < height; ++y0)
+        for (int x0 = 0; x0 < width; ++x0) {
+            if (seen[static_cast<std::size_t>(y0) * width + x0] || !isEdge(x0, y0))
+                continue;
+            // The pixels joined to this one, side by side or corner to corner.
+            ShotRegion box{x0, y0, x0 + 1, y0 + 1};
+            std::vector<std::pair<int, int>> todo{{x0, y0}};
+            long long count = 0;
+            seen[static_cast<std::size_t>(y0) * width + x0] = 1;
+            while (!todo.empty()) {
+                const auto [x, y] = todo.back();
+                todo.pop_back();
+                ++count;
+                box = {std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x + 1), std::max(box.y1, y + 1)};
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx;
+                        const int ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= width || ny >= height)
+                            continue;
+                        char& mark = seen[static_cast<std::size_t>(ny) * width + nx];
+                        if (!mark && isEdge(nx, ny)) {
+                            mark = 1;
+                            todo.push_back({nx, ny});
+                        }
+                    }
+            }
+            const int w = box.x1 - box.x0;
+            const int h = box.y1 - box.y0;
+            if (w < min || h < min || count != 2LL * (w + h) - 4)
+                continue;
+            bool whole = true;
+            for (int x = box.x0; x < box.x1 && whole; ++x)
+                whole = isEdge(x, box.y0) && isEdge(x, box.y1 - 1);
+            for (int y = box.y0; y < box.y1 && whole; ++y)
+                whole = isEdge(box.x0, y) && isEdge(box.x1 - 1, y);
+            if (whole)
+                found.push_back(box);
+        }
+    return found;
+}
+
 bool hideHelpPanel(const RunningProgram& program)
 {
     const std::string path = program.workDir + "/help-check.png";
     if (overlayTextPixels(screenshot(program, path), helpPanelRegion) >= helpShownTextPixels)
         sendKey(program, "F1");
-    // A fade under way finishes within a second.
+    // A fade under way finishes within a second; what stays after it is the
+    // "F1: help" hint, which F1 twice (the help, then nothing) takes away.
     for (int attempt = 0; attempt < 20; ++attempt) {
         settle(0.2);
         if (overlayTextPixels(screenshot(program, path), helpPanelRegion) < helpHiddenTextPixels) {
             settle(1.0);
             return true;
+        }
+        if (attempt == 7) {
+            sendKey(program, "F1");
+            settle(0.3);
+            sendKey(program, "F1");
         }
     }
     return false;

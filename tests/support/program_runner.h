@@ -70,6 +70,11 @@ constexpr ShotRegion helpPanelRegion{0, 0, 400, 240};
 int overlayTextPixels(const Image& image, const ShotRegion& region);
 constexpr int helpShownTextPixels = 200;  // a readable panel has far more
 constexpr int helpHiddenTextPixels = 20;  // stray pixels allowed once it is gone
+// The overlay's panels in a screenshot: every run of the panels' one-pixel
+// edge colour (0.2, 0.4, 0.4) that closes into a whole rectangle at least
+// min x min pixels. A panel another covers loses part of its edge and is not
+// found; x1 and y1 are excluded.
+std::vector<ShotRegion> panelOutlines(const Image& image, int min = 16);
 // Takes the help panel off the screen (F1 while it shows, otherwise lets a
 // fade finish), so scene pixels can be read anywhere.
 bool hideHelpPanel(const RunningProgram& program);

@@ -92,7 +92,11 @@ public:
     // seconds (through the host's add-timer callback; without one it stays).
     // F1 shows and hides it, F2 shows and hides the frame time and frame rate
     // in the bottom-left corner; with control, alt or meta held they do
-    // nothing. Every other key and the mouse are left to the host.
+    // nothing. Once the start-up help has faded, a small "F1: help" is left
+    // in its corner until F1. Every other key and the mouse are left to the
+    // host. Panels never cover each other or the host's label: each goes as
+    // near its corner as the others leave room for, and when the window is
+    // too small for that the rows move closer together.
     OrlinContext(int width, int height, const char* fontPath,
                  const float* panel, const float* panelEdge, const float* keyCap,
                  const float* divider, const float* text, const float* textStrong,
@@ -116,8 +120,15 @@ public:
     // removes it.
     void setLabel(const char* text, int right, int top);
     // A short message in a small panel in the bottom-right corner, shown for
-    // the given time; a new message replaces the one shown.
+    // the given time; a new message replaces the one shown. A message too
+    // wide for the window loses the leading folders of the path in it first.
     void showMessage(const char* text, unsigned milliseconds);
+    // A line of text in a small panel in the top-right corner for as long as
+    // the host keeps it there; empty or null removes it.
+    void setNotice(const char* text);
+    // Text and panels drawn `scale` times their size (1 and more, for a large
+    // window seen from afar); the font is rasterised again at the new size.
+    void setScale(float scale);
 
     void resize(int width, int height);
     // Orthographic projection 0..width by 0..height, origin lower-left,

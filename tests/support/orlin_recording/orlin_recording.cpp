@@ -1,5 +1,7 @@
 #include "orlin_recording.h"
 
+#include <cmath>
+
 #include <GL/gl.h>
 
 const float orlinWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
@@ -107,6 +109,18 @@ void OrlinContext::showMessage(const char* text, unsigned milliseconds)
 {
     orlinConstructorArgs().message = text != nullptr ? text : "";
     orlinCalls().push_back({"showMessage", {static_cast<int>(milliseconds)}});
+}
+
+void OrlinContext::setNotice(const char* text)
+{
+    orlinConstructorArgs().notice = text != nullptr ? text : "";
+    orlinCalls().push_back({"setNotice", {}});
+}
+
+// The scale is kept in hundredths, as the calls hold integers.
+void OrlinContext::setScale(float scale)
+{
+    orlinCalls().push_back({"setScale", {static_cast<int>(std::lround(scale * 100.0f))}});
 }
 
 void OrlinContext::keepPanelsLeftOf(int x)

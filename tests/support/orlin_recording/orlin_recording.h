@@ -49,6 +49,7 @@ struct OrlinConstructorArgs {
     std::vector<std::pair<std::string, std::string>> helpRows;  // keys, action
     std::string label;                                          // as setLabel last gave it
     std::string message;                                        // as showMessage last gave it
+    std::string notice;                                         // as setNotice last gave it
     int constructed = 0;
     int destroyed = 0;
 };
