@@ -60,16 +60,16 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     // The GUI is initialised, built, sized and shown one frame before any asset.
     // The help rows and the gauge's column go to the GUI as soon as it exists.
     std::vector<OrlinCall> expected = {{"orlinInit", {}},          {"construct", {640, 480}},
-                                       {"setHelp", {12}},           {"resize", {640, 480}},
+                                       {"setHelp", {13}},           {"resize", {640, 480}},
                                        {"keepPanelsLeftOf", {570}}, {"resetView", {}},
                                        {"resetView", {}},           {"draw", {}},
                                        {"showMessage", {4250}}};
     EXPECT_EQ(orlinCalls(), expected);
     EXPECT_EQ(orlinConstructorArgs().helpTitle, "Controls");
-    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 12u);
+    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 13u);
     EXPECT_EQ(orlinConstructorArgs().helpRows[0].first, "Up / Down arrows");
     EXPECT_EQ(orlinConstructorArgs().helpRows[3].first, "Ctrl+Q");
-    EXPECT_EQ(orlinConstructorArgs().helpRows[10].first, "Escape");
+    EXPECT_EQ(orlinConstructorArgs().helpRows[11].first, "Escape");
     EXPECT_NE(orlinInitArgs().addTimer, nullptr);
     EXPECT_NE(orlinInitArgs().notify, nullptr);
     ASSERT_NE(orlinInitArgs().modifiers, nullptr);

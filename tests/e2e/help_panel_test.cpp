@@ -9,7 +9,8 @@
 namespace {
 
 const ShotRegion helpCorner = helpPanelRegion;
-const ShotRegion frameRateCorner{0, 330, 320, 480};
+// Below the help panel, which reaches down to about row 345.
+const ShotRegion frameRateCorner{0, 360, 320, 480};
 
 int textPixels(const Image& shot, const ShotRegion& region)
 {
