@@ -1,6 +1,8 @@
 #include "atlas_texture.h"
 
 #include <GL/gl.h>
+// Windows' gl.h stops at OpenGL 1.1; the later names come from here.
+#include <GL/glext.h>
 
 unsigned atlasTexture(FontAtlas& atlas)
 {

@@ -5,7 +5,13 @@
 // Coordinates are window pixels with the origin at the lower-left corner.
 #pragma once
 
+#if defined(_WIN32)
 #if defined(ORLIN_BUILDING)
+#define ORLIN_API __declspec(dllexport)
+#else
+#define ORLIN_API __declspec(dllimport)
+#endif
+#elif defined(ORLIN_BUILDING)
 #define ORLIN_API __attribute__((visibility("default")))
 #else
 #define ORLIN_API
