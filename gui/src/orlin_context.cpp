@@ -107,6 +107,12 @@ void OrlinContext::resize(int width, int height)
     impl->height = height;
 }
 
+void OrlinContext::glContextReplaced()
+{
+    // The texture died with its context: nothing to delete.
+    impl->atlas.texture = 0;
+}
+
 void OrlinContext::resetView()
 {
     glMatrixMode(GL_PROJECTION);

@@ -126,6 +126,11 @@ public:
     void showMessage(const char* text, unsigned milliseconds);
 
     void resize(int width, int height);
+    // The GL context the overlay drew in has been replaced by a new one (as
+    // SDL 1.2 on Windows does at every video-mode change): what the overlay
+    // made in the old one is gone, and is made again in the current one when
+    // next drawn.
+    void glContextReplaced();
     // Orthographic projection 0..width by 0..height, origin lower-left,
     // identity model-view, model-view as the current matrix mode.
     void resetView();
