@@ -6,8 +6,9 @@
 #      is either in it or part of Windows;
 #   2. marivane.exe started from an unrelated folder: its window, the help
 #      panel's text in the shipped font (Wine has no Verdana), the textured
-#      scene, Down x 40 as on Linux, Ctrl+Q with status 0, no warning in
-#      stderr.txt (windows_scene_check scene);
+#      scene, also after F11 to full screen and back, Down x 40 as on Linux,
+#      Ctrl+Q with status 0, no warning in stderr.txt (windows_scene_check
+#      scene);
 #   3. with the shipped font removed as well: it still runs, and stderr.txt
 #      names both places a font was looked for (windows_scene_check no-font);
 #   4. the installer, run silently, installs for the user with a Start-menu
@@ -99,7 +100,7 @@ launcher() {
 mkdir -p "$work/shots"
 launcher "$app" "$work/launch-scene"
 if (cd "$work" && "$build/windows_scene_check" scene "$work/launch-scene" "$app" "$work/shots"); then
-  ok "marivane.exe from an unrelated folder: window, text, textured scene, depth, Ctrl+Q, no warning"
+  ok "marivane.exe from an unrelated folder: window, text, textured scene (also after F11 and back), depth, Ctrl+Q, no warning"
 else
   bad "marivane.exe from an unrelated folder (screenshots in $work/shots)"
 fi

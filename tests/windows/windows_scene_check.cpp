@@ -4,9 +4,11 @@
 //
 //   scene     the window is 640x480 and titled "Marivane", the help panel
 //             shows text (the shipped font was found), the scene is textured
-//             (every asset found beside the executable), Down x 40 gives the
-//             Linux build's background at depth 50, Ctrl+Q ends it with
-//             status 0 and stderr.txt holds no warning;
+//             (every asset found beside the executable) and stays so after
+//             F11 to full screen and back (SDL makes a new GL context at each
+//             change on Windows), Down x 40 gives the Linux build's
+//             background at depth 50, Ctrl+Q ends it with status 0 and
+//             stderr.txt holds no warning;
 //   no-font   the program's folder has no font either: it still runs, the
 //             panel is drawn without text, Ctrl+Q gives 0, and stderr.txt
 //             warns, naming both places a font was looked for.
@@ -80,13 +82,16 @@ struct Run {
     int height = 0;
     int helpTextPixels = -1;
     double surfaceVariation = -1.0;
+    double surfaceAfterFullScreen = -1.0;  // after F11 there and back
+    int widthAfterFullScreen = 0;
+    int heightAfterFullScreen = 0;
     Rgb backgroundAtStart{-1, -1, -1};
     Rgb backgroundDeeper{-1, -1, -1};
     int exitStatus = -1;
     std::string unixErrors;  // what the process wrote itself (Wine's own messages on Windows)
 };
 
-void readGeometry(const RunningProgram& program, Run& run)
+void readGeometry(const RunningProgram& program, int& width, int& height)
 {
     std::string text;
     runCommand("xdotool getwindowgeometry --shell " + program.windowId, &text);
@@ -94,16 +99,18 @@ void readGeometry(const RunningProgram& program, Run& run)
     std::string line;
     while (std::getline(lines, line)) {
         if (line.rfind("WIDTH=", 0) == 0)
-            run.width = std::atoi(line.c_str() + 6);
+            width = std::atoi(line.c_str() + 6);
         else if (line.rfind("HEIGHT=", 0) == 0)
-            run.height = std::atoi(line.c_str() + 7);
+            height = std::atoi(line.c_str() + 7);
     }
 }
 
-// One run: start, look, descend, Ctrl+Q. Screenshots are kept under shots
-// with the given stem.
+enum class Steps { look, lookAndDescend, fullScreenAndDescend };
+
+// One run: start, look, maybe F11 there and back and descend, Ctrl+Q.
+// Screenshots are kept under shots with the given stem.
 Run runOnce(const std::string& binary, WorkDirAssets assets, const std::string& shots, const std::string& stem,
-            bool descend)
+            Steps steps)
 {
     Run run;
     const std::string dir = makeWorkDir(assets);
@@ -112,14 +119,23 @@ Run runOnce(const std::string& binary, WorkDirAssets assets, const std::string& 
     RunningProgram program = startProgramAt(binary, dir);
     run.windowShown = waitForWindow(program, wineStartSeconds);
     if (run.windowShown) {
-        readGeometry(program, run);
+        readGeometry(program, run.width, run.height);
         run.helpTextPixels = overlayTextPixels(screenshot(program, shots + "/" + stem + "-start.png"), helpPanelRegion);
         if (hideHelpPanel(program)) {
             settle(0.5);
             const Image level = screenshot(program, shots + "/" + stem + "-depth10.png");
             run.surfaceVariation = localVariation(level, surfaceRegion);
             run.backgroundAtStart = pixelAt(level, backgroundX, backgroundY);
-            if (descend) {
+            if (steps == Steps::fullScreenAndDescend) {
+                sendKey(program, "F11");
+                settle(2.0);
+                sendKey(program, "F11");
+                settle(2.0);
+                readGeometry(program, run.widthAfterFullScreen, run.heightAfterFullScreen);
+                run.surfaceAfterFullScreen =
+                    localVariation(screenshot(program, shots + "/" + stem + "-after-full-screen.png"), surfaceRegion);
+            }
+            if (steps != Steps::look) {
                 sendKey(program, "Down", descentPresses);
                 settle(1.0);
                 run.backgroundDeeper =
@@ -150,7 +166,7 @@ void expectStarted(const Run& run, const std::string& folder)
 
 void checkScene(const std::string& launcher, const std::string& folder, const std::string& shots)
 {
-    const Run windows = runOnce(launcher, WorkDirAssets::none, shots, "windows", true);
+    const Run windows = runOnce(launcher, WorkDirAssets::none, shots, "windows", Steps::fullScreenAndDescend);
     expectStarted(windows, folder);
     const std::string errors = readFile(folder + "/stderr.txt");
     if (errors.find("Warning") != std::string::npos || errors.find("could not") != std::string::npos)
@@ -158,8 +174,8 @@ void checkScene(const std::string& launcher, const std::string& folder, const st
     if (windows.helpTextPixels < helpShownTextPixels)
         fail("the help panel shows no text (" + std::to_string(windows.helpTextPixels) + " text pixels)");
 
-    const Run textured = runOnce(programPath(), WorkDirAssets::copied, shots, "linux-textured", true);
-    const Run untextured = runOnce(programPath(), WorkDirAssets::none, shots, "linux-untextured", false);
+    const Run textured = runOnce(programPath(), WorkDirAssets::copied, shots, "linux-textured", Steps::lookAndDescend);
+    const Run untextured = runOnce(programPath(), WorkDirAssets::none, shots, "linux-untextured", Steps::look);
     if (textured.surfaceVariation < 0.0 || untextured.surfaceVariation < 0.0) {
         fail("the Linux build gave no reference screenshots");
         return;
@@ -168,6 +184,12 @@ void checkScene(const std::string& launcher, const std::string& folder, const st
     const double toUntextured = std::abs(windows.surfaceVariation - untextured.surfaceVariation);
     if (windows.surfaceVariation < 0.0 || toTextured >= toUntextured)
         fail("the water surface looks untextured");
+    if (windows.widthAfterFullScreen != 640 || windows.heightAfterFullScreen != 480)
+        fail("after F11 there and back the window is " + std::to_string(windows.widthAfterFullScreen) + "x" +
+             std::to_string(windows.heightAfterFullScreen));
+    if (windows.surfaceAfterFullScreen < 0.0 || std::abs(windows.surfaceAfterFullScreen - textured.surfaceVariation) >=
+                                                    std::abs(windows.surfaceAfterFullScreen - untextured.surfaceVariation))
+        fail("after F11 there and back the water surface looks untextured");
     if (!near(windows.backgroundAtStart, textured.backgroundAtStart))
         fail("background at depth 10 " + describe(windows.backgroundAtStart) + ", the Linux build's " +
              describe(textured.backgroundAtStart));
@@ -176,9 +198,9 @@ void checkScene(const std::string& launcher, const std::string& folder, const st
         fail("background after Down x " + std::to_string(descentPresses) + " " + describe(windows.backgroundDeeper) +
              ", the Linux build's " + describe(textured.backgroundDeeper) + " (at depth 10 " +
              describe(windows.backgroundAtStart) + ")");
-    std::printf("windows scene check: %s: 640x480 \"Marivane\", %d help text pixels, surface detail %.2f (Linux "
-                "textured %.2f, untextured %.2f), background %s then %s (Linux %s then %s)\n",
-                failed ? "FAILED" : "ok", windows.helpTextPixels, windows.surfaceVariation,
+    std::printf("windows scene check: %s: 640x480 \"Marivane\", %d help text pixels, surface detail %.2f, after F11 "
+                "and back %.2f (Linux textured %.2f, untextured %.2f), background %s then %s (Linux %s then %s)\n",
+                failed ? "FAILED" : "ok", windows.helpTextPixels, windows.surfaceVariation, windows.surfaceAfterFullScreen,
                 textured.surfaceVariation, untextured.surfaceVariation, describe(windows.backgroundAtStart).c_str(),
                 describe(windows.backgroundDeeper).c_str(), describe(textured.backgroundAtStart).c_str(),
                 describe(textured.backgroundDeeper).c_str());
@@ -186,7 +208,7 @@ void checkScene(const std::string& launcher, const std::string& folder, const st
 
 void checkNoFont(const std::string& launcher, const std::string& folder, const std::string& shots)
 {
-    const Run run = runOnce(launcher, WorkDirAssets::none, shots, "no-font", false);
+    const Run run = runOnce(launcher, WorkDirAssets::none, shots, "no-font", Steps::look);
     expectStarted(run, folder);
     if (run.helpTextPixels < 0 || run.helpTextPixels >= helpHiddenTextPixels)
         fail("text drawn without a font (" + std::to_string(run.helpTextPixels) + " text pixels)");
