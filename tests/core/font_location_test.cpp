@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/font_location.h"
+#include "program_runner.h"
 
 namespace {
 
@@ -56,8 +57,9 @@ class FirstReadableFont : public ::testing::TestWithParam<FontPlaces> {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::path(::testing::TempDir()) / "font_places";
-        std::filesystem::remove_all(folder);
+        // A folder of its own: the cases run side by side.
+        folder = makeTempDir();
+        ASSERT_FALSE(folder.empty());
         std::filesystem::create_directories(folder / "folder");
         std::ofstream(folder / "font", std::ios::binary) << "ttf bytes";
         std::ofstream(folder / "empty", std::ios::binary);
