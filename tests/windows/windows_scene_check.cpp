@@ -26,9 +26,6 @@
 
 namespace {
 
-// Under the water surface at the starting depth, left of the gauge (the
-// help panel hidden first).
-constexpr ShotRegion surfaceRegion{0, 10, 540, 130};
 // Far left, a little below the horizon: the line of sight leaves the box
 // without meeting floor, water or fish, so this is the depth's background.
 constexpr int backgroundX = 10;
@@ -45,24 +42,6 @@ void fail(const std::string& what)
 {
     std::printf("windows scene check: FAILED: %s\n", what.c_str());
     failed = true;
-}
-
-// Mean difference between neighbouring pixels: the water picture is full of
-// small detail, the untextured surface is a smooth fog gradient.
-double localVariation(const Image& image, const ShotRegion& region)
-{
-    double sum = 0.0;
-    long count = 0;
-    for (int y = region.y0; y < region.y1; ++y)
-        for (int x = region.x0; x + 1 < region.x1; ++x) {
-            const Rgb a = pixelAt(image, x, y);
-            const Rgb b = pixelAt(image, x + 1, y);
-            if (a.r < 0 || b.r < 0)
-                return -1.0;
-            sum += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
-            ++count;
-        }
-    return count > 0 ? sum / static_cast<double>(count) : -1.0;
 }
 
 std::string describe(const Rgb& c)
