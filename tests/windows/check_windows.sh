@@ -11,7 +11,9 @@
 #      scene);
 #   3. with the shipped font removed as well: it still runs, and stderr.txt
 #      names both places a font was looked for (windows_scene_check no-font);
-#   4. the installer, run silently, installs for the user with a Start-menu
+#   4. a resize keeps the window's place and outer size through the Windows
+#      calls (window_placement_check.exe, built beside the program);
+#   5. the installer, run silently, installs for the user with a Start-menu
 #      entry and an uninstall entry; its uninstaller takes everything away.
 # Usage: tests/windows/check_windows.sh [LINUX_BUILD [WINDOWS_BUILD]]
 # Everything is written under WINDOWS_BUILD/wine-check/ (the Wine prefix in
@@ -115,7 +117,24 @@ else
   bad "without any font (screenshots in $work/shots)"
 fi
 
-# 4. The installer and its uninstaller, silent, for the current user.
+# 4. The window's place across a resize.
+placement=$out/program/window_placement_check.exe
+if [ -f "$placement" ]; then
+  cp -r "$app" "$work/placement"
+  cp "$placement" "$work/placement/"
+  (cd "$work" && timeout 120 "$wine" "$work/placement/window_placement_check.exe" >"$work/placement.log" 2>&1)
+  status=$?
+  result=$(tail -n 1 "$work/placement/stdout.txt" 2>/dev/null)
+  if [ $status -eq 0 ]; then
+    ok "a resize through the event pump keeps the window's place and outer size ($result)"
+  else
+    bad "a resize, status $status: $(cat "$work/placement/stdout.txt" 2>/dev/null)"
+  fi
+else
+  bad "no $placement (scripts/build-windows)"
+fi
+
+# 5. The installer and its uninstaller, silent, for the current user.
 user_dir=$WINEPREFIX/drive_c/users/$(id -un)
 installed=$user_dir/AppData/Local/Programs/Marivane
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Marivane.lnk"
