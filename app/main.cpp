@@ -2,6 +2,10 @@
 #include "app/main_loop.h"
 #include "app/startup.h"
 
+// On Windows SDL renames main to SDL_main and starts the process itself; its
+// header gives the renamed function the C linkage SDL's entry layer calls.
+#include <SDL.h>
+
 int main(int argc, char** argv)
 {
     if (printInformationRequested(argc, argv))

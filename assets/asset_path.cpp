@@ -1,9 +1,9 @@
 #include "assets/asset_path.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <system_error>
+
+#include "platform/program_folder.h"
 
 // The build passes the installed layout's data folder relative to the
 // programs' folder; this is the layout of a default installation.
@@ -50,11 +50,10 @@ AssetLocation locateAssetIn(const std::string& fileName, const std::string& work
 
 std::string installedAssetDir()
 {
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (error || exe.empty())
+    const std::string folder = programFolder();
+    if (folder.empty())
         return {};
-    return (exe.parent_path() / MARIVANE_DATA_DIR_FROM_BIN).lexically_normal().string();
+    return (fs::path(folder) / MARIVANE_DATA_DIR_FROM_BIN).lexically_normal().string();
 }
 
 AssetLocation locateAsset(const std::string& fileName)

@@ -19,9 +19,9 @@ struct AssetLocation {
 AssetLocation locateAssetIn(const std::string& fileName, const std::string& workDir,
                             const std::string& installedDir);
 
-// <directory of /proc/self/exe>/<the data folder relative to the programs'
-// folder>, normally <exe dir>/../share/marivane; empty when the executable's
-// path cannot be read.
+// <the executable's folder>/<the data folder relative to the programs'
+// folder>: normally <exe dir>/../share/marivane, on Windows the executable's
+// folder itself; empty when the executable's path cannot be read.
 std::string installedAssetDir();
 
 // locateAssetIn for the working directory and installedAssetDir().

@@ -36,6 +36,11 @@ void handlePointerMotion(const SDL_MouseMotionEvent& motion)
 
 void handleResize(int width, int height)
 {
+    // SDL 1.2 on Windows reports the size the window already has as soon as
+    // it shows; setting the mode again there would replace the GL context,
+    // and every texture and display list with it, for nothing.
+    if (width == windowWidth && height == windowHeight)
+        return;
     WindowRect placement;
     const bool placed = saveWindowRect(placement);
     setVideoMode(width, height);

@@ -1,15 +1,21 @@
 #include "platform/font_location.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#if defined(_WIN32)
+#include "platform/program_folder.h"
+#else
 #include <fontconfig/fontconfig.h>
+#endif
 
 std::string windowsFontPath(const char* windir)
 {
     return std::string(windir) + "\\Fonts\\verdana.TTF";
 }
 
+#if !defined(_WIN32)
 std::string fontconfigMatch(const char* family)
 {
     std::string path;
@@ -31,12 +37,67 @@ std::string fontconfigMatch(const char* family)
     FcPatternDestroy(pattern);
     return path;
 }
+#endif
+
+namespace {
+
+// Opened the way FreeType opens it; a folder or an empty file gives no byte.
+bool readable(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return false;
+    const bool hasByte = std::fgetc(file) != EOF;
+    std::fclose(file);
+    return hasByte;
+}
+
+char* heapCopy(const std::string& text)
+{
+    char* buffer = new char[text.size() + 1];
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return buffer;
+}
+
+}  // namespace
+
+FontChoice firstReadableFont(const std::vector<std::string>& places)
+{
+    FontChoice choice;
+    for (const std::string& place : places)
+        if (readable(place)) {
+            choice.path = place;
+            return choice;
+        }
+    if (!places.empty())
+        choice.path = places.front();
+    choice.warning = "Warning: no font could be read from ";
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (i > 0)
+            choice.warning += i + 1 == places.size() ? " or " : ", ";
+        choice.warning += places[i];
+    }
+    if (places.empty())
+        choice.warning += "anywhere";
+    choice.warning += "; the panels are drawn without text";
+    return choice;
+}
 
 char* makeFontPath()
 {
     const char* windir = std::getenv("windir");
-    std::string path = windir != nullptr ? windowsFontPath(windir) : fontconfigMatch("Verdana");
-    char* buffer = new char[path.size() + 1];
-    std::memcpy(buffer, path.c_str(), path.size() + 1);
-    return buffer;
+#if defined(_WIN32)
+    std::vector<std::string> places;
+    if (windir != nullptr)
+        places.push_back(windowsFontPath(windir));
+    const std::string folder = programFolder();
+    if (!folder.empty())
+        places.push_back(folder + "\\" + shippedFontName);
+    const FontChoice choice = firstReadableFont(places);
+    if (!choice.warning.empty())
+        std::fprintf(stderr, "%s\n", choice.warning.c_str());
+    return heapCopy(choice.path);
+#else
+    return heapCopy(windir != nullptr ? windowsFontPath(windir) : fontconfigMatch("Verdana"));
+#endif
 }

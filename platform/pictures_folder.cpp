@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <fstream>
 
+#if defined(_WIN32)
+#include <shlobj.h>
+#endif
+
 namespace {
 
 bool isFolder(const std::string& path)
@@ -46,6 +50,24 @@ std::string picturesDirFromLine(const std::string& line, const std::string& home
     return value.empty() || value[0] != '/' ? "" : value;
 }
 
+#if defined(_WIN32)
+
+std::string picturesFolder()
+{
+    // The user's Pictures folder as Explorer shows it (it may have been
+    // moved), else the profile's Pictures, else the working directory.
+    char folder[MAX_PATH] = {};
+    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, folder)) &&
+        isFolder(folder))
+        return folder;
+    const std::string profile = environment("USERPROFILE");
+    if (!profile.empty() && isFolder(profile + "\\Pictures"))
+        return profile + "\\Pictures";
+    return workingDirectory();
+}
+
+#else
+
 std::string picturesFolder()
 {
     const std::string home = environment("HOME");
@@ -65,3 +87,5 @@ std::string picturesFolder()
         return home + "/Pictures";
     return workingDirectory();
 }
+
+#endif

@@ -28,17 +28,21 @@ EnvironmentBox::EnvironmentBox()
         maxCorner[i] = boxMaxCorner[i];
     }
     clock = 0.0f;
+    floorList = compileFloorList(*this);
+}
 
-    floorList = glGenLists(1);
-    glNewList(floorList, GL_COMPILE);
+unsigned compileFloorList(const EnvironmentBox& box)
+{
+    const unsigned list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, textures.rockTexture);
     glBegin(GL_QUADS);
     glColor4fv(floorColor);
     glNormal3f(0.0f, 1.0f, 0.0f);
-    const float y = minCorner[1];
+    const float y = box.minCorner[1];
     // Counter-clockwise seen from above: visible from above only.
-    for (float x = minCorner[0]; x < maxCorner[0]; x += boxCellSize) {
-        for (float z = minCorner[2]; z < maxCorner[2]; z += boxCellSize) {
+    for (float x = box.minCorner[0]; x < box.maxCorner[0]; x += boxCellSize) {
+        for (float z = box.minCorner[2]; z < box.maxCorner[2]; z += boxCellSize) {
             floorVertex(x + boxCellSize, y, z);
             floorVertex(x, y, z);
             floorVertex(x, y, z + boxCellSize);
@@ -47,6 +51,7 @@ EnvironmentBox::EnvironmentBox()
     }
     glEnd();
     glEndList();
+    return list;
 }
 
 void drawWaterSurface(const EnvironmentBox& box)

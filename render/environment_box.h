@@ -12,6 +12,9 @@ struct EnvironmentBox {
     EnvironmentBox();
 };
 
+// The floor's display list for the box, compiled in the current GL context.
+unsigned compileFloorList(const EnvironmentBox& box);
+
 extern const float boxMinCorner[3];
 extern const float boxMaxCorner[3];
 extern const float floorColor[4];

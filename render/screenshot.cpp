@@ -20,7 +20,11 @@ constexpr unsigned messageMilliseconds = 2500;
 bool exists(const std::string& path)
 {
     struct stat info {};
+#if defined(_WIN32)
+    return stat(path.c_str(), &info) == 0;  // no symbolic links to take for files there
+#else
     return lstat(path.c_str(), &info) == 0;
+#endif
 }
 
 }  // namespace
@@ -33,7 +37,11 @@ void requestScreenshot()
 std::string screenshotPath(const std::string& folder, std::time_t when)
 {
     std::tm local {};
+#if defined(_WIN32)
+    localtime_s(&local, &when);
+#else
     localtime_r(&when, &local);
+#endif
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::string stem = folder + "/marivane-" + stamp;

@@ -5,6 +5,7 @@
 #include "logic/gauge_geometry.h"
 #include "render/depth_lighting.h"
 #include "render/frame.h"
+#include "render/gl_context_renewal.h"
 #include "state/program_state.h"
 
 void setUpViews(int width, int height)
@@ -28,6 +29,10 @@ void setUpViews(int width, int height)
 
 void rebuildViews(int width, int height)
 {
+    // A new video mode may come with a new GL context: set the fixed state
+    // again, and make what the old context held anew if it is gone.
     initGLState();
+    if (glObjectsLost())
+        remakeGlObjects();
     setUpViews(width, height);
 }

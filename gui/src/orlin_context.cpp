@@ -257,6 +257,19 @@ void OrlinContext::resize(int width, int height)
     impl->height = height;
 }
 
+void OrlinContext::glContextReplaced()
+{
+    // The panels' textures died with their context: nothing to delete. Each
+    // is made and drawn again when next shown.
+    auto forget = [](PanelLayer& layer) {
+        layer.texture = 0;
+        layer.built = false;
+    };
+    for (PanelLayer& layer : impl->layers)
+        forget(layer);
+    forget(impl->labelLayer);
+}
+
 void OrlinContext::resetView()
 {
     glMatrixMode(GL_PROJECTION);

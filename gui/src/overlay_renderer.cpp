@@ -1,6 +1,8 @@
 #include "overlay_renderer.h"
 
 #include <GL/gl.h>
+// Windows' gl.h stops at OpenGL 1.1; the later names come from here.
+#include <GL/glext.h>
 
 #include "gl_state_guard.h"
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include <GL/gl.h>
+// Windows' gl.h stops at OpenGL 1.1; the later names come from here.
+#include <GL/glext.h>
 
 namespace {
 

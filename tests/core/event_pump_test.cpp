@@ -395,6 +395,24 @@ TEST_F(EventPumpTest, ResizeRebuildsTheViewsAndDrawsOneFrameBeforeTheNextEvent)
     }
 }
 
+TEST_F(EventPumpTest, ResizeToTheSizeTheWindowHasSetsNoNewMode)
+{
+    const int width = windowWidth;
+    const int height = windowHeight;
+    pushResize(width, height);
+    pushKey(SDL_KEYDOWN, SDLK_x);
+    pumpEvents();
+
+    EXPECT_EQ(windowWidth, width);
+    EXPECT_EQ(windowHeight, height);
+    // No views rebuilt, no frame drawn: the mode was left alone.
+    const std::vector<OrlinCall> expected = {{"keyDown", {'x', 0, 0, 0, 0}}};
+    int pointerX = 0;
+    int pointerY = 0;
+    SDL_GetMouseState(&pointerX, &pointerY);
+    EXPECT_EQ(withoutPointerReportsAt(pointerX, height - pointerY), expected);
+}
+
 TEST_F(EventPumpTest, OtherEventsChangeNothing)
 {
     mouseX = 12;

@@ -11,9 +11,14 @@
 #include "assets/png_reader.h"
 #include "assets/texture_set.h"
 #include "gl_window.h"
+#include "orlin_recording.h"
 #include "png_test_files.h"
 #include "program_runner.h"
 #include "render/depth_lighting.h"
+#include "render/environment_box.h"
+#include "render/gl_context_renewal.h"
+#include "render/window_views.h"
+#include "state/program_state.h"
 
 namespace {
 
@@ -300,6 +305,42 @@ TEST_F(TextureSetTest, ReleaseDeletesEveryNameAndKeepsTheFields)
         EXPECT_EQ(name, loaded.*entry.texture) << entry.fileName;
         EXPECT_EQ(glIsTexture(name), GL_FALSE) << entry.fileName;
     }
+}
+
+// SDL 1.2 on Windows makes a new GL context at every video-mode change. Here
+// the old context's objects are deleted instead, which the new context's
+// view of them is: the views rebuilt after the change make them all again.
+TEST_F(TextureSetTest, ViewsRebuiltInAContextWithoutTheTexturesMakeThemAgain)
+{
+    copyAssets(dir);
+    loadTextures();
+    const float grey[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+    guiContext = new OrlinContext(640, 480, "", grey, grey, grey, grey, grey, grey, grey, grey, grey, false);
+    environmentBox = new EnvironmentBox();
+    EXPECT_FALSE(glObjectsLost());
+    clearOrlinCalls();
+    rebuildViews(640, 480);
+    EXPECT_TRUE(orlinCallsNamed("glContextReplaced").empty()) << "the same context needs nothing made again";
+
+    releaseTextures();
+    glDeleteLists(environmentBox->floorList, 1);
+    ASSERT_TRUE(glObjectsLost());
+    clearOrlinCalls();
+    rebuildViews(640, 480);
+
+    EXPECT_FALSE(glObjectsLost());
+    for (const ExpectedTexture& entry : expectedTextures) {
+        const unsigned name = textures.*entry.texture;
+        EXPECT_EQ(glIsTexture(name), GL_TRUE) << entry.fileName;
+        EXPECT_GT(levelValue(name, 0, GL_TEXTURE_WIDTH), 0) << entry.fileName << " has no image again";
+    }
+    EXPECT_EQ(glIsList(environmentBox->floorList), GL_TRUE);
+    EXPECT_EQ(orlinCallsNamed("glContextReplaced").size(), 1u);
+
+    releaseEnvironmentBox(environmentBox);
+    environmentBox = nullptr;
+    delete guiContext;
+    guiContext = nullptr;
 }
 
 }  // namespace

@@ -15,28 +15,6 @@
 
 namespace {
 
-// The upper band of the window at the starting depth: the underside of the
-// water surface (the help panel is hidden first), left of the depth gauge.
-constexpr ShotRegion surfaceRegion{0, 10, 540, 130};
-
-// Mean difference between neighbouring pixels: the water picture is full of
-// small detail, the untextured surface is a smooth fog gradient.
-double localVariation(const Image& image, const ShotRegion& region)
-{
-    double sum = 0.0;
-    long count = 0;
-    for (int y = region.y0; y < region.y1; ++y)
-        for (int x = region.x0; x + 1 < region.x1; ++x) {
-            const Rgb a = pixelAt(image, x, y);
-            const Rgb b = pixelAt(image, x + 1, y);
-            if (a.r < 0 || b.r < 0)
-                return -1.0;
-            sum += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
-            ++count;
-        }
-    return count > 0 ? sum / static_cast<double>(count) : -1.0;
-}
-
 struct Run {
     bool windowShown = false;
     double variation = -1.0;

@@ -212,6 +212,24 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
+// Mean difference between neighbouring pixels: the water picture is full of
+// small detail, the untextured surface is a smooth fog gradient.
+double localVariation(const Image& image, const ShotRegion& region)
+{
+    double sum = 0.0;
+    long count = 0;
+    for (int y = region.y0; y < region.y1; ++y)
+        for (int x = region.x0; x + 1 < region.x1; ++x) {
+            const Rgb a = pixelAt(image, x, y);
+            const Rgb b = pixelAt(image, x + 1, y);
+            if (a.r < 0 || b.r < 0)
+                return -1.0;
+            sum += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+            ++count;
+        }
+    return count > 0 ? sum / static_cast<double>(count) : -1.0;
+}
+
 int overlayTextPixels(const Image& image, const ShotRegion& region)
 {
     auto grey = [](int v) { return v >= 196 && v <= 212; };

@@ -75,6 +75,13 @@ constexpr int helpHiddenTextPixels = 20;  // stray pixels allowed once it is gon
 // min x min pixels. A panel another covers loses part of its edge and is not
 // found; x1 and y1 are excluded.
 std::vector<ShotRegion> panelOutlines(const Image& image, int min = 16);
+// The upper band of the window at the starting depth: the underside of the
+// water surface (with the help panel hidden), left of the depth gauge.
+constexpr ShotRegion surfaceRegion{0, 10, 540, 130};
+// Mean difference between neighbouring pixels in a region, -1 when it is
+// off the image: the water picture is full of small detail, the untextured
+// surface is a smooth fog gradient.
+double localVariation(const Image& image, const ShotRegion& region);
 // Takes the help panel off the screen (F1 while it shows, otherwise lets a
 // fade finish), so scene pixels can be read anywhere.
 bool hideHelpPanel(const RunningProgram& program);

@@ -5,7 +5,13 @@
 // Coordinates are window pixels with the origin at the lower-left corner.
 #pragma once
 
+#if defined(_WIN32)
 #if defined(ORLIN_BUILDING)
+#define ORLIN_API __declspec(dllexport)
+#else
+#define ORLIN_API __declspec(dllimport)
+#endif
+#elif defined(ORLIN_BUILDING)
 #define ORLIN_API __attribute__((visibility("default")))
 #else
 #define ORLIN_API
@@ -131,6 +137,11 @@ public:
     void setScale(float scale);
 
     void resize(int width, int height);
+    // The GL context the overlay drew in has been replaced by a new one (as
+    // SDL 1.2 on Windows does at every video-mode change): what the overlay
+    // made in the old one is gone, and is made again in the current one when
+    // next drawn.
+    void glContextReplaced();
     // Orthographic projection 0..width by 0..height, origin lower-left,
     // identity model-view, model-view as the current matrix mode.
     void resetView();

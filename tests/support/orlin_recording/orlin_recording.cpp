@@ -135,6 +135,11 @@ void OrlinContext::resize(int width, int height)
     orlinCalls().push_back({"resize", {width, height}});
 }
 
+void OrlinContext::glContextReplaced()
+{
+    orlinCalls().push_back({"glContextReplaced", {}});
+}
+
 // The program draws the gauge in pixels right after this, so the double sets
 // up the same view the real library does.
 void OrlinContext::resetView()
