@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/colour_overlay.h"
 #include "app/startup_trace.h"
 #include "app/timer_list.h"
 #include "input/event_pump.h"
@@ -12,6 +13,8 @@ void runMainLoopIteration(FrameRateSampler& sampler)
 {
     pumpEvents();
     advanceDive(clockReading());
+    // What the GUI shows of the colour model, before the frame draws the GUI.
+    syncColourOverlay();
 
     // Only the draw and the swap are measured.
     const double t0 = clockReading();

@@ -9,6 +9,7 @@
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
+#include "app/colour_overlay.h"
 #include "bench_groups.h"
 #include "cpu_time.h"
 #include "in_process_program.h"
@@ -81,6 +82,8 @@ void benchFrames(benchmark::State& state, FrameKind kind, int width, int height)
     colourChartShown = withChart;
     torchOn = water;
     for (int i = 0; i < 10; ++i) {
+        // As the main loop does, so the chart reaches the GUI.
+        syncColourOverlay();
         drawFrame();
         drawOneFrame(kind);
     }

@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "optics/water_model.h"
 #include "render/water_lighting.h"
 #include "state/program_state.h"
 
@@ -13,67 +12,24 @@ float lightDiffuse[4] = {0.4f, 0.4f, 0.4f, 1.0f};
 float lightSpecular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 float ambientLight[4] = {0.6f, 0.6f, 0.6f, 1.0f};
 float lightPosition[4] = {1.0f, 4.0f, 1.0f, 0.0f};
+
 namespace {
+
 // The base clear colour in the double precision its products are taken in.
 constexpr double baseClearRgb[3] = {0.2, 0.5, 0.6};
-}  // namespace
-const float baseClearColor[4] = {static_cast<float>(baseClearRgb[0]), static_cast<float>(baseClearRgb[1]),
-                                 static_cast<float>(baseClearRgb[2]), 1.0f};
-
-namespace {
-
 constexpr float baseFogDensity = 0.05f;
 
-float clampUnit(double factor)
-{
-    if (factor < 0.0)
-        return 0.0f;
-    if (factor > 1.0)
-        return 1.0f;
-    return static_cast<float>(factor);
-}
-
 }  // namespace
 
-DepthFactors depthFactors(float atDepth)
-{
-    double d = atDepth;
-    float red = clampUnit(1.0 - (d - 10.0) / 20.0);
-    float greenBlue = clampUnit(1.0 - (d - 10.0) / 80.0);
-    return {red, greenBlue, greenBlue};
-}
-
-int colourModelCount()
-{
-    return 1 + waterTypeCount;
-}
-
-const char* colourModelName(int model)
-{
-    if (model <= 0 || model >= colourModelCount())
-        return "Simple rule";
-    return waterTypes[model - 1].name;
-}
-
-DepthFactors modelDepthFactors(int model, float atDepth)
-{
-    if (model <= 0 || model >= colourModelCount())
-        return depthFactors(atDepth);
-    const ChannelFactors f = waterFactors(model - 1, atDepth);
-    return {f.red, f.green, f.blue};
-}
-
-bool measuredModel(int model)
-{
-    return model > 0 && model < colourModelCount();
-}
+const float baseClearColor[4] = {static_cast<float>(baseClearRgb[0]), static_cast<float>(baseClearRgb[1]),
+                                 static_cast<float>(baseClearRgb[2]), 1.0f};
 
 DepthFactors displayFactors(const DepthFactors& f)
 {
     // A texel t (sRGB-encoded) under a light l shows as t * l. Showing it as
     // the surface it stands for, with f times the light, means
     // encode(f * decode(t)); with the encoding taken as the power 1/2.2 (the
-    // sRGB curve's close approximation, IEC 61966-2-1 Annex) that is t * f^(1/2.2)
+    // sRGB curve of IEC 61966-2-1 stays close to it) that is t * f^(1/2.2)
     // for every t, so one light colour serves every texel.
     auto scale = [](float factor) {
         return factor > 0.0f ? static_cast<float>(std::pow(static_cast<double>(factor), 1.0 / 2.2)) : 0.0f;

@@ -8,7 +8,6 @@
 #include "assets/mesh.h"
 #include "assets/mesh_drawing.h"
 #include "assets/texture_set.h"
-#include "render/colour_overlay.h"
 #include "render/depth_lighting.h"
 #include "render/screenshot.h"
 #include "render/water_lighting.h"
@@ -127,7 +126,6 @@ void drawFrame()
     drawDepthGauge();
     glDisable(GL_TEXTURE_2D);
 
-    syncColourOverlay();
     guiContext->draw();
     takeRequestedScreenshot();
     SDL_GL_SwapBuffers();

@@ -9,7 +9,7 @@
 #include "optics/water_iops.h"
 #include "optics/water_model.h"
 #include "optics/water_view.h"
-#include "render/colour_overlay.h"
+#include "logic/colour_chart.h"
 
 namespace {
 

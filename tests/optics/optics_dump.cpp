@@ -5,7 +5,7 @@
 #include "optics/water_iops.h"
 #include "optics/water_model.h"
 #include "optics/water_view.h"
-#include "render/colour_overlay.h"
+#include "logic/colour_chart.h"
 #include "render/depth_lighting.h"
 
 int main()

@@ -1,0 +1,94 @@
+#include "app/colour_overlay.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include <orlin/orlin.h>
+
+#include "logic/colour_chart.h"
+#include "logic/colour_models.h"
+#include "logic/depth_range.h"
+#include "logic/gauge_geometry.h"
+#include "state/program_state.h"
+
+namespace {
+
+// What the GUI was last given. It starts as the GUI does: no name, no chart.
+struct ShownState {
+    int model = 0;
+    float depth = 0.0f;
+    bool chartShown = false;
+    GaugeOrigin gauge = {gaugeScaleX, gaugeScaleY};
+    std::string label;
+};
+ShownState shown;
+
+void handOverChart()
+{
+    const float chartDepth = std::round(depth);
+    const ColourChartPatches patches = colourChartPatches(colourModel, chartDepth);
+    std::string atDepthLabel = "at " + depthText(colourModel, chartDepth, false);
+    if (measuredModel(colourModel)) {
+        char stops[24];
+        std::snprintf(stops, sizeof stops, ", %+.1f EV", patches.exposureStops);
+        atDepthLabel += stops;
+    }
+    const std::string balancedLabel = "at " + depthText(colourModel, chartDepth, false) + ", white-balanced";
+    const std::string minLabel = depthText(colourModel, minDepth, false);
+    const std::string maxLabel = depthText(colourModel, maxDepth, false);
+    const OrlinSwatchGroup groups[] = {
+        {"surface", 6, 4, patches.surface.data()},
+        {atDepthLabel.c_str(), 6, 4, patches.atDepth.data()},
+        {balancedLabel.c_str(), 6, 4, patches.whiteBalanced.data()},
+    };
+
+    // The model's red, green and blue factors over the depths the gauge shows.
+    const ChartPlot plot = chartPlot(colourModel);
+    static const float redLine[4] = {0.95f, 0.3f, 0.3f, 1.0f};
+    static const float greenLine[4] = {0.3f, 0.9f, 0.3f, 1.0f};
+    static const float blueLine[4] = {0.4f, 0.6f, 1.0f, 1.0f};
+    const OrlinPlotLine lines[] = {{plot.red, ChartPlot::points, redLine},
+                                   {plot.green, ChartPlot::points, greenLine},
+                                   {plot.blue, ChartPlot::points, blueLine}};
+
+    const std::string title = std::string("Colour chart: ") + colourModelName(colourModel);
+    OrlinChart chart{};
+    chart.title = title.c_str();
+    chart.groups = groups;
+    chart.groupCount = 3;
+    chart.lines = lines;
+    chart.lineCount = 3;
+    chart.marker = (chartDepth - minDepth) / (maxDepth - minDepth);
+    chart.leftLabel = minLabel.c_str();
+    chart.rightLabel = maxLabel.c_str();
+    guiContext->setChart(&chart);
+}
+
+}  // namespace
+
+void syncColourOverlay()
+{
+    if (guiContext == nullptr)
+        return;
+    const bool modelChanged = shown.model != colourModel;
+    const GaugeOrigin gauge = gaugeOrigin();
+    // The water and the depth, in the units divers use; nothing for the
+    // simple rule.
+    const std::string label =
+        measuredModel(colourModel) ? std::string(colourModelName(colourModel)) + ", " + depthText(colourModel, depth, true) : "";
+    if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
+        // Under the gauge, flush with its right edge.
+        guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),
+                             static_cast<int>(gauge.y - 6.0f * gauge.scale));
+    }
+    const bool chartToggled = colourChartShown != shown.chartShown;
+    // By whole depths: a slow dive moves the depth every frame, and the chart
+    // says the depth in whole metres anyway.
+    const bool depthChanged = std::lround(shown.depth) != std::lround(depth);
+    if (colourChartShown && (modelChanged || chartToggled || depthChanged))
+        handOverChart();
+    if (chartToggled)
+        guiContext->showChart(colourChartShown);
+    shown = {colourModel, depth, colourChartShown, gauge, label};
+}

@@ -1,0 +1,34 @@
+// What the colour chart shows: the ColorChecker's patches as a camera
+// records them at a depth, the depth in its units, and the model's factors
+// over the depth range. Pure computation; the GUI is handed it elsewhere.
+#pragma once
+
+#include <array>
+#include <string>
+
+// The 24 ColorChecker patches as 8-bit sRGB, in chart order: on the surface
+// in daylight; at a depth as a camera set to daylight white balance records
+// them, with its automatic exposure under the measured waters; and at a depth
+// white-balanced on the chart's white patch (what a camera with custom white
+// balance recovers).
+struct ColourChartPatches {
+    std::array<unsigned char, 24 * 3> surface;
+    std::array<unsigned char, 24 * 3> atDepth;
+    std::array<unsigned char, 24 * 3> whiteBalanced;
+    double exposureStops = 0.0;  // how far the exposure was opened at depth
+};
+ColourChartPatches colourChartPatches(int model, float atDepth);
+
+// The depth as the gauge's label and the chart say it: metres (and feet)
+// under the measured waters; the simple rule's depth has no unit.
+std::string depthText(int model, double atDepth, bool withFeet);
+
+// The model's red, green and blue factors at evenly spaced depths from the
+// surface end to the sea floor end.
+struct ChartPlot {
+    static constexpr int points = 81;
+    float red[points];
+    float green[points];
+    float blue[points];
+};
+ChartPlot chartPlot(int model);

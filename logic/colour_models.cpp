@@ -1,0 +1,50 @@
+#include "logic/colour_models.h"
+
+#include "logic/depth_range.h"
+#include "optics/water_model.h"
+
+namespace {
+
+float clampUnit(double factor)
+{
+    if (factor < 0.0)
+        return 0.0f;
+    if (factor > 1.0)
+        return 1.0f;
+    return static_cast<float>(factor);
+}
+
+}  // namespace
+
+DepthFactors depthFactors(float atDepth)
+{
+    const double below = static_cast<double>(atDepth) - static_cast<double>(minDepth);
+    const float red = clampUnit(1.0 - below / redFadeDepth);
+    const float greenBlue = clampUnit(1.0 - depthRangeFraction(atDepth));
+    return {red, greenBlue, greenBlue};
+}
+
+int colourModelCount()
+{
+    return 1 + waterTypeCount;
+}
+
+const char* colourModelName(int model)
+{
+    if (!measuredModel(model))
+        return "Simple rule";
+    return waterTypes[model - 1].name;
+}
+
+DepthFactors modelDepthFactors(int model, float atDepth)
+{
+    if (!measuredModel(model))
+        return depthFactors(atDepth);
+    const ChannelFactors f = waterFactors(model - 1, atDepth);
+    return {f.red, f.green, f.blue};
+}
+
+bool measuredModel(int model)
+{
+    return model > 0 && model < colourModelCount();
+}
