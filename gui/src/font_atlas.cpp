@@ -209,8 +209,20 @@ int textWidth(const FontAtlas& atlas, const char* text)
 {
     if (text == nullptr)
         return 0;
+    // The pen's advance, or further where a glyph's ink overhangs it (an
+    // italic-like "f" at the end of a line): drawing clips whole glyphs at
+    // the measured width, so the last one must fit inside it.
     int width = 0;
-    for (const char* p = text; *p != '\0'; ++p)
-        width += atlas.hasText ? glyphFor(atlas, *p).advance : atlas.fallbackAdvance;
-    return width;
+    int inkRight = 0;
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (!atlas.hasText) {
+            width += atlas.fallbackAdvance;
+            continue;
+        }
+        const GlyphInfo& glyph = glyphFor(atlas, *p);
+        if (glyph.inAtlas)
+            inkRight = std::max(inkRight, width + glyph.left + glyph.width);
+        width += glyph.advance;
+    }
+    return std::max(width, inkRight);
 }

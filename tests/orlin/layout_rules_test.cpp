@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "font_atlas.h"
+#include "overlay_layout.h"
+#include "quad_batch.h"
+#include "text_renderer.h"
+#include "theme.h"
 #include "message_text.h"
 #include "panel_placement.h"
 
@@ -46,6 +50,32 @@ TEST_F(MessageFit, ShortensTheFoldersFromTheLeftAndNeverTheName)
     };
     for (const auto& c : cases)
         EXPECT_EQ(fitMessage(atlas, c.text, widthOf(c.roomFor)), c.expected) << "room for \"" << c.roomFor << "\"";
+}
+
+// Drawing clips whole glyphs at the right edge it is given: a text drawn
+// within its measured width keeps every glyph, also where the last one's ink
+// overhangs its advance (the "f" of "on or off" at larger sizes).
+TEST(TextWidth, ATextDrawnInItsMeasuredWidthKeepsEveryGlyph)
+{
+    const char* font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    const float* const colours[9] = {};
+    const Theme theme = makeTheme(colours, false);
+    for (int pixels : {13, 26, 58}) {
+        const FontAtlas atlas = buildFontAtlas(font, pixels, false);
+        ASSERT_TRUE(atlas.hasText) << "no font at " << font;
+        const OverlayMetrics metrics = overlayMetrics(1.0f);
+        const PanelStyle style{atlas, theme, metrics};
+        for (const char* text : {"switch the diver's torch on or off", "of", "f", "Wolf"}) {
+            QuadBatch batch;
+            beginBatch(batch, atlas);
+            addText(batch, style, text, 0, 0, theme.text, textWidth(atlas, text));
+            QuadBatch unclipped;
+            beginBatch(unclipped, atlas);
+            addText(unclipped, style, text, 0, 0, theme.text, 1 << 20);
+            // The shadow sits a line further right and has the same room more.
+            EXPECT_EQ(batch.vertices.size(), unclipped.vertices.size()) << "\"" << text << "\" at " << pixels << " px";
+        }
+    }
 }
 
 // However many panels of whatever size, none comes closer than the gap to
