@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "optics/depth_table.h"
 #include "optics/measured_tables.h"
 
 namespace {
@@ -27,12 +28,7 @@ double interpolate(const SpectralTable& table, int column, double wavelength)
     return table.at(row, column) + t * (table.at(row + 1, column) - table.at(row, column));
 }
 
-constexpr double tableDepth = 100.0;  // metres
-constexpr int tableSteps = 400;       // quarter metres
-
-struct FactorTable {
-    std::array<ChannelFactors, tableSteps + 1> entries;
-};
+using FactorTable = std::array<ChannelFactors, depthTableEntries>;
 
 }  // namespace
 
@@ -79,16 +75,13 @@ ChannelFactors waterFactors(int waterType, double depthMetres)
     const int type = std::clamp(waterType, 0, waterTypeCount - 1);
     if (!tables[type]) {
         tables[type] = std::make_unique<FactorTable>();
-        for (int i = 0; i <= tableSteps; ++i)
-            tables[type]->entries[static_cast<std::size_t>(i)] =
-                computeWaterFactors(waterTypes[type].chlorophyll, tableDepth * i / tableSteps);
+        for (int i = 0; i <= depthTableSteps; ++i)
+            (*tables[type])[static_cast<std::size_t>(i)] =
+                computeWaterFactors(waterTypes[type].chlorophyll, depthTableDepth(i));
     }
-    // Not-a-number counts as the surface rather than reaching the index.
-    const double depth = depthMetres >= 0.0 ? std::min(depthMetres, tableDepth) : 0.0;
-    const double position = depth / tableDepth * tableSteps;
-    const int below = std::min(static_cast<int>(position), tableSteps - 1);
-    const float t = static_cast<float>(position - below);
-    const ChannelFactors& a = tables[type]->entries[static_cast<std::size_t>(below)];
-    const ChannelFactors& b = tables[type]->entries[static_cast<std::size_t>(below + 1)];
+    const DepthPosition at = depthPosition(depthMetres);
+    const float t = static_cast<float>(at.fraction);
+    const ChannelFactors& a = (*tables[type])[at.below];
+    const ChannelFactors& b = (*tables[type])[at.below + 1];
     return {a.red + t * (b.red - a.red), a.green + t * (b.green - a.green), a.blue + t * (b.blue - a.blue)};
 }

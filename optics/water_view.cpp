@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "optics/depth_table.h"
 #include "optics/water_iops.h"
 #include "optics/water_model.h"
 
@@ -24,9 +25,6 @@ Spectrum times(Spectrum a, const Spectrum& b)
         a[i] *= b[i];
     return a;
 }
-
-constexpr double tableDepth = 100.0;  // metres
-constexpr int tableSteps = 400;       // quarter metres
 
 WaterView computeWaterView(double chlorophyll, double depthMetres)
 {
@@ -71,20 +69,16 @@ LinearRgb torchTransmission(double chlorophyll, double distanceMetres)
 
 WaterView waterView(int waterType, double depthMetres)
 {
-    static std::unique_ptr<std::array<WaterView, tableSteps + 1>> tables[waterTypeCount];
+    static std::unique_ptr<std::array<WaterView, depthTableEntries>> tables[waterTypeCount];
     const int type = std::clamp(waterType, 0, waterTypeCount - 1);
     if (!tables[type]) {
-        tables[type] = std::make_unique<std::array<WaterView, tableSteps + 1>>();
-        for (int i = 0; i <= tableSteps; ++i)
-            (*tables[type])[static_cast<std::size_t>(i)] =
-                computeWaterView(waterTypes[type].chlorophyll, tableDepth * i / tableSteps);
+        tables[type] = std::make_unique<std::array<WaterView, depthTableEntries>>();
+        for (int i = 0; i <= depthTableSteps; ++i)
+            (*tables[type])[static_cast<std::size_t>(i)] = computeWaterView(waterTypes[type].chlorophyll, depthTableDepth(i));
     }
-    // Not-a-number counts as the surface rather than reaching the index.
-    const double depth = depthMetres >= 0.0 ? std::min(depthMetres, tableDepth) : 0.0;
-    const double position = depth / tableDepth * tableSteps;
-    const int below = std::min(static_cast<int>(position), tableSteps - 1);
-    const double t = position - below;
-    const WaterView& a = (*tables[type])[static_cast<std::size_t>(below)];
-    const WaterView& b = (*tables[type])[static_cast<std::size_t>(below + 1)];
+    const DepthPosition at = depthPosition(depthMetres);
+    const double t = at.fraction;
+    const WaterView& a = (*tables[type])[at.below];
+    const WaterView& b = (*tables[type])[at.below + 1];
     return {mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t)};
 }

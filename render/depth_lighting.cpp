@@ -24,17 +24,19 @@ constexpr float baseFogDensity = 0.05f;
 const float baseClearColor[4] = {static_cast<float>(baseClearRgb[0]), static_cast<float>(baseClearRgb[1]),
                                  static_cast<float>(baseClearRgb[2]), 1.0f};
 
-DepthFactors displayFactors(const DepthFactors& f)
+float displayScale(double linear)
 {
     // A texel t (sRGB-encoded) under a light l shows as t * l. Showing it as
     // the surface it stands for, with f times the light, means
     // encode(f * decode(t)); with the encoding taken as the power 1/2.2 (the
     // sRGB curve of IEC 61966-2-1 stays close to it) that is t * f^(1/2.2)
     // for every t, so one light colour serves every texel.
-    auto scale = [](float factor) {
-        return factor > 0.0f ? static_cast<float>(std::pow(static_cast<double>(factor), 1.0 / 2.2)) : 0.0f;
-    };
-    return {scale(f.red), scale(f.green), scale(f.blue)};
+    return linear > 0.0 ? static_cast<float>(std::pow(linear, 1.0 / 2.2)) : 0.0f;
+}
+
+DepthFactors displayFactors(const DepthFactors& f)
+{
+    return {displayScale(f.red), displayScale(f.green), displayScale(f.blue)};
 }
 
 void modelClearColor(int model, float atDepth, float rgba[4])

@@ -17,7 +17,9 @@ void clearColorOf(const DepthFactors& factors, float rgba[4]);
 // The clear and fog colour of a model at a depth: under the measured waters
 // the water's veiling light, display-encoded.
 void modelClearColor(int model, float atDepth, float rgba[4]);
-// What linear-light factors become for display-encoded colours lit by them.
+// What a linear-light factor becomes for display-encoded colours lit by it,
+// and the same for the three factors.
+float displayScale(double linear);
 DepthFactors displayFactors(const DepthFactors& linear);
 
 void initGLState();

@@ -26,11 +26,6 @@ double fishDistanceMetres()
     return std::fabs(static_cast<double>(cameraDistance)) * metresPerSceneUnit;
 }
 
-float displayScale(double linear)
-{
-    return linear > 0.0 ? static_cast<float>(std::pow(linear, 1.0 / 2.2)) : 0.0f;
-}
-
 bool fishTouched()
 {
     return measuredModel(colourModel) || torchOn;
@@ -72,15 +67,19 @@ void setTorch()
     glEnable(GL_LIGHT1);
 }
 
-}  // namespace
-
-void veilColour(int waterType, float atDepth, float rgba[4])
+void encodeVeil(const LinearRgb& veil, float rgba[4])
 {
-    const LinearRgb veil = waterView(waterType, atDepth).veil;
     rgba[0] = static_cast<float>(srgbEncode(veil.r));
     rgba[1] = static_cast<float>(srgbEncode(veil.g));
     rgba[2] = static_cast<float>(srgbEncode(veil.b));
     rgba[3] = 1.0f;
+}
+
+}  // namespace
+
+void veilColour(int waterType, float atDepth, float rgba[4])
+{
+    encodeVeil(waterView(waterType, atDepth).veil, rgba);
 }
 
 float veilFogDensity(int waterType, float atDepth)
@@ -111,7 +110,7 @@ void beginFishLighting()
                         static_cast<float>(std::exp(-view.attenuation.g * z)),
                         static_cast<float>(std::exp(-view.attenuation.b * z))};
     float veil[4];
-    veilColour(colourModel - 1, depth, veil);
+    encodeVeil(view.veil, veil);
     float diffuse[4], specular[4], ambient[4], emission[4];
     for (int c = 0; c < 3; ++c) {
         diffuse[c] = lightDiffuse[c] * t[c];
