@@ -74,7 +74,8 @@ WaterView waterView(int waterType, double depthMetres)
     if (!tables[type]) {
         tables[type] = std::make_unique<std::array<WaterView, depthTableEntries>>();
         for (int i = 0; i <= depthTableSteps; ++i)
-            (*tables[type])[static_cast<std::size_t>(i)] = computeWaterView(waterTypes[type].chlorophyll, depthTableDepth(i));
+            (*tables[type])[static_cast<std::size_t>(i)] =
+                computeWaterView(waterTypes[type].chlorophyll, depthTableDepth(i));
     }
     const DepthPosition at = depthPosition(depthMetres);
     const double t = at.fraction;
