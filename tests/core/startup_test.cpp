@@ -30,9 +30,20 @@ protected:
         dir = makeTempDir();
         ASSERT_FALSE(dir.empty());
         ASSERT_EQ(chdir(dir.c_str()), 0);
+        // A death test's child makes its own folder and ends inside the test,
+        // never reaching TearDown: the folder goes when the process ends
+        // (registered before start-up's own handlers, so it runs after them).
+        folderToRemoveAtExit = dir;
+        static const bool registered = std::atexit([] { removeTree(folderToRemoveAtExit); }) == 0;
+        (void)registered;
     }
-    void TearDown() override { removeTree(dir); }
+    void TearDown() override
+    {
+        removeTree(dir);
+        folderToRemoveAtExit.clear();
+    }
     std::string dir;
+    static inline std::string folderToRemoveAtExit;
 };
 
 TEST_F(StartupTest, BuildsEverythingInOrder)

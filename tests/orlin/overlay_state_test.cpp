@@ -14,6 +14,7 @@
 
 #include "gl_window.h"
 #include "platform/font_location.h"
+#include "program_runner.h"
 
 namespace {
 
@@ -732,12 +733,20 @@ std::string writeFile(const std::string& path, const std::string& bytes)
 
 class UnusableFont : public OverlayTest, public ::testing::WithParamInterface<BadFont> {
 protected:
+    void SetUp() override
+    {
+        OverlayTest::SetUp();
+        // A folder of this test's own: the cases run side by side.
+        folder = makeTempDir();
+        ASSERT_FALSE(folder.empty());
+    }
     void TearDown() override
     {
-        std::remove(scratch().c_str());
+        removeTree(folder);
         OverlayTest::TearDown();
     }
-    static std::string scratch() { return ::testing::TempDir() + "orlin_bad_font"; }
+    std::string scratch() const { return folder + "/bad_font.ttf"; }
+    std::string folder;
 };
 
 TEST_P(UnusableFont, GivesPanelsWithoutTextAndOneWarning)

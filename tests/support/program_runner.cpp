@@ -28,7 +28,15 @@ std::string assetDir()
 
 std::string makeTempDir()
 {
-    std::string pattern = (fs::temp_directory_path() / "marivane-test-XXXXXX").string();
+    // Under the build folder, so a test run leaves nothing elsewhere; a
+    // folder of its own for each caller, so tests running side by side never
+    // share a file.
+    const fs::path parent = fs::path(MARIVANE_BINARY_DIR) / "tests" / "scratch";
+    std::error_code failed;
+    fs::create_directories(parent, failed);
+    if (failed)
+        return std::string();
+    std::string pattern = (parent / "marivane-test-XXXXXX").string();
     char* made = mkdtemp(pattern.data());
     return made != nullptr ? std::string(made) : std::string();
 }
