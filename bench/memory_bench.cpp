@@ -78,8 +78,9 @@ void benchProgramMemory(benchmark::State& state, long firstFrame, long lastFrame
 
 void registerMemoryBenchmarks(bool quick)
 {
-    // The first thousand frames are warm-up (the help panel's fade, the
-    // driver's first shader variants), in the quick run too.
+    // The soak's first eight seconds (the help panel's fade) and the first
+    // thousand frames after them (the driver's first shader variants) are
+    // warm-up, in the quick run too.
     const long firstFrame = 1000;
     const long lastFrame = quick ? 2000 : 10000;
     benchmark::RegisterBenchmark("memory/program",
