@@ -254,8 +254,11 @@ TEST_F(MouseLookTest, TurnsTheCameraByTheUsersMovesOnlyAndLosesNoOtherEvent)
     EXPECT_FLOAT_EQ(yaw, 10.0f);
     EXPECT_FLOAT_EQ(pitch, -5.0f);
     EXPECT_EQ(pointerAfterLook, std::make_pair(screenX, screenY));
+    // The warp's report can reach the pump after the button is up (sdl12-compat
+    // under load): then it is where the pointer rests, passed on as such. The
+    // user's own move must never reach the GUI.
     expected = {{"mouseDown", {0, 300, 180, 0, 0}}, {"mouseUp", {0, 300, 180, 0, 0}}};
-    EXPECT_EQ(orlinCalls(), expected);
+    EXPECT_EQ(withoutPointerReportsAt(300, 180), expected);
     EXPECT_FLOAT_EQ(cameraYaw, 10.0f);
 }
 
