@@ -25,8 +25,8 @@ void setOverlayState(int width, int height)
     // The pictures are premultiplied.
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    // The texture environment is each layer's own (drawLayer): replace at
+    // full opacity, modulate while fading.
 
     glMatrixMode(GL_TEXTURE);
     glLoadIdentity();
