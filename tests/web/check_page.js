@@ -167,7 +167,7 @@ function check(ok, what) {
     // Frame time in headless chromium with software WebGL: for comparison between runs only.
     const frameMs = await page.evaluate(() => new Promise(resolve => {
       let frames = 0; const t0 = performance.now();
-      const tick = () => { if (++frames < 120) requestAnimationFrame(tick); else resolve((performance.now() - t0) / frames); };
+      const tick = () => { if (++frames < 30) requestAnimationFrame(tick); else resolve((performance.now() - t0) / frames); };
       requestAnimationFrame(tick);
     }));
     check(errors.length === 0, 'no page error' + (errors.length ? ': ' + errors.join(' | ') : ''));

@@ -9,14 +9,8 @@ cd "$(dirname "$0")/../.."
 build=$(cd "${1:-build}" && pwd)
 web=$(cd "${2:-build-web}" && pwd)
 [ -f "$web/marivane.html" ] || { echo "web: no $web/marivane.html (scripts/build-web)" >&2; exit 1; }
-node_dir=$web/node
-if [ ! -d "$node_dir/node_modules/puppeteer-core" ] || ! cmp -s tests/web/package-lock.json "$node_dir/package-lock.json"; then
-  echo "web: installing the pinned node packages into $node_dir"
-  rm -rf "$node_dir"
-  mkdir -p "$node_dir"
-  cp tests/web/package.json tests/web/package-lock.json "$node_dir/"
-  (cd "$node_dir" && npm ci --no-audit --no-fund --silent)
-fi
+source scripts/lib/web_node_packages.sh
+node_dir=$(web_node_packages "$web")
 
 work=$web/check
 rm -rf "$work"

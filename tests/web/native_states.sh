@@ -19,7 +19,7 @@ done
 [ -n "$window" ] || { echo "native_states: no Marivane window" >&2; exit 1; }
 
 shot() { sleep 1.5; import -silent -window "$window" "$out/$1.png"; }
-keys() { local key=$1 n=$2; for _ in $(seq 1 "$n"); do xdotool key --window "$window" "$key"; sleep 0.03; done; }
+keys() { local key=$1 n=$2; for _ in $(seq 1 "$n"); do xdotool key --window "$window" "$key" 2>/dev/null; sleep 0.03; done; }
 
 # The help panel has faded by nine seconds after start.
 sleep 9
