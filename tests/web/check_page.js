@@ -177,6 +177,23 @@ function check(ok, what) {
       ' ms after opening; frame time ' + frameMs.toFixed(1) + ' ms (headless chromium, SwiftShader)';
     console.log('web: ' + figures);
     if (benchFile) fs.appendFileSync(benchFile, new Date().toISOString() + ' ' + figures + '\n');
+    // A browser without WebGL gets a plain message, and nothing fails.
+    const noWebgl = await puppeteer.launch({
+      executablePath: process.env.MARIVANE_CHROMIUM || '/usr/bin/chromium',
+      headless: true, args: ['--no-sandbox', '--disable-webgl', '--disable-3d-apis'],
+    });
+    try {
+      const bare = await noWebgl.newPage();
+      const bareErrors = [];
+      bare.on('pageerror', e => bareErrors.push(e.message));
+      await bare.goto('file://' + path.resolve(pagePath));
+      await sleep(3000);
+      const said = await bare.$eval('#status-text', e => e.offsetParent !== null ? e.textContent : '');
+      check(/offers no WebGL/.test(said) && bareErrors.length === 0,
+        'without WebGL the page says so: "' + said.slice(0, 60) + '..."' + (bareErrors.length ? ' errors: ' + bareErrors.join(' | ') : ''));
+    } finally {
+      await noWebgl.close();
+    }
   } catch (e) {
     check(false, 'the check ran to its end: ' + e.message);
   } finally {
