@@ -126,6 +126,14 @@ function check(ok, what) {
     await press('F6'); await compareState('torch');
     await press('F4'); await compareState('chart');
     await press('F4'); await press('F6'); await press('F3');
+    // Quit means nothing in a page: Ctrl+Q leaves it running.
+    await page.keyboard.down('Control'); await page.keyboard.press('KeyQ'); await page.keyboard.up('Control');
+    await sleep(500);
+    const depthBefore = await page.evaluate('Module._marivane_web_depth()');
+    await press('ArrowUp'); await sleep(500);
+    const depthAfter = await page.evaluate('Module._marivane_web_depth()');
+    check(depthAfter === depthBefore - 1 && await page.evaluate('!ABORT'),
+      'Ctrl+Q leaves the page running: ArrowUp then takes the depth from ' + depthBefore + ' to ' + depthAfter);
 
     // Mouse and touch turn the camera; Home looks ahead again.
     const before = await canvasShot('before-drag');

@@ -101,6 +101,8 @@ void applyWebglState(const AttribState& state)
     emscripten_glFrontFace(state.frontFace);
     emscripten_glViewport(state.viewport[0], state.viewport[1], state.viewport[2], state.viewport[3]);
     emscripten_glScissor(state.scissor[0], state.scissor[1], state.scissor[2], state.scissor[3]);
+    // Texture calls act on WebGL's binding, which must be this state's again.
+    emscripten_glBindTexture(GL_TEXTURE_2D, state.boundTexture);
 }
 
 Vertex currentVertex(float x, float y, float z, float w)
