@@ -1,4 +1,4 @@
-// The GLU calls, after the GLU 1.3 specification: gluPerspective and
+// The GLU calls, after the GLU 1.3 standard: gluPerspective and
 // gluLookAt build their matrices as section 4.1 gives them; gluBuild2DMipmaps
 // scales an image whose sides are not powers of two to the nearest powers
 // (section 3.2) and makes the levels from it (here WebGL's generateMipmap,

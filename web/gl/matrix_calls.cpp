@@ -1,5 +1,5 @@
 // The three matrix stacks and the calls that build matrices, as OpenGL 1.x
-// defines them (the OpenGL 1.5 specification, section 2.11.2).
+// defines them (the OpenGL 1.5 standard, section 2.11.2).
 #include "gl_state.h"
 
 #include <cmath>

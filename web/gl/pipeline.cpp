@@ -1,6 +1,6 @@
 // The one shader that stands in for OpenGL 1.x's fixed-function pipeline:
 // per-vertex lighting with up to eight lights, spot lights included (the
-// OpenGL 1.5 specification, section 2.14.1, equation 2.1), colour material,
+// OpenGL 1.5 standard, section 2.14.1, equation 2.1), colour material,
 // the texture environment (section 3.13, table 3.22: modulate, replace, decal,
 // add), and fog (section 3.10: linear, exp, exp2, with the eye distance
 // approximated by |z|, as the section allows).
