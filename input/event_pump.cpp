@@ -55,12 +55,12 @@ void pumpEvents()
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_KEYDOWN:
-            beginKeyEvent(event.key.keysym.mod);
+            beginKeyEvent(static_cast<SDLMod>(event.key.keysym.mod));
             handleKeyDown(translateKey(event));
             endKeyEvent();
             break;
         case SDL_KEYUP:
-            beginKeyEvent(event.key.keysym.mod);
+            beginKeyEvent(static_cast<SDLMod>(event.key.keysym.mod));
             handleKeyUp(translateKey(event));
             endKeyEvent();
             break;
