@@ -12,8 +12,9 @@ const char* const frameTimeLabel = "Frame time";
 const char* const framesPerSecondLabel = "Frames per second";
 // The widest value the panel makes room for, so it does not jump in size.
 const char* const widestValue = "9999.9 ms";
-// In its short form both figures share one row.
-const char* const widestOneRow = "9999.9 ms, 99999.9 fps";
+// Its short form has one row, the frames per second alone (the frame time
+// is its inverse), narrow enough to stand beside the others in a small window.
+const char* const widestOneRow = "99999.9 fps";
 
 int labelColumnWidth(const FontAtlas& atlas)
 {
@@ -106,7 +107,7 @@ void addFrameRatePanel(QuadBatch& batch, const PanelStyle& style, const FrameRat
     if (m.compact) {
         char both[80] = "--";
         if (display.hasReading)
-            std::snprintf(both, sizeof both, "%s, %s fps", frameTime, perSecond);
+            std::snprintf(both, sizeof both, "%s fps", perSecond);
         addText(batch, style, both, textLeft, baseline, style.theme.textStrong, textRight);
         return;
     }
