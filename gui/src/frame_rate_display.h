@@ -36,7 +36,7 @@ void toggleFrameRate(FrameRateDisplay& display);
 void takeFrameRateReading(FrameRateDisplay& display);
 
 // The panel's size, at most maxWidth wide; it does not change with the figures.
-// In the compact style one row holds the frames per second alone.
+// In the compact style both figures share one row.
 PanelBox frameRatePanelSize(const PanelStyle& style, int maxWidth);
 
 // Adds the panel with the latest figures in `box`.
