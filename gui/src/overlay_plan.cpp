@@ -90,12 +90,15 @@ OverlayPlan planOverlay(const FontAtlas& atlas, const Theme& theme, const Overla
     OverlayPlan plan;
     if (tryPlan(atlas, theme, metrics, content, room, {}, 1, plan))
         return plan;
-    const Omitted attempts[] = {{}, {true, false, false}, {true, true, false}, {true, true, true}};
+    // As few left out as will do, the lesser first: the frame rate, then the
+    // chart, then both, and only then the help (the bits of `leftOut`).
     const bool text = !content.notice.empty() || !content.message.empty();
-    for (const Omitted& omitted : attempts)
+    for (int leftOut = 0; leftOut < 8; ++leftOut) {
+        const Omitted omitted{(leftOut & 1) != 0, (leftOut & 2) != 0, (leftOut & 4) != 0};
         for (int share = 1; share <= (text ? 4 : 1); ++share)
             if (tryPlan(atlas, theme, compact, content, room, omitted, share, plan))
                 return plan;
+    }
     // What finds no room is left out; the rest stands where it found room.
     return plan;
 }

@@ -45,9 +45,10 @@ struct OverlayPlan {
 // than a margin to another panel, the label or the scene's subject. When the
 // panels do not all find room, the compact style is tried (closer rows, the
 // brief help in two columns, a notice or a message narrower on more lines);
-// then the lesser panels are left out, the frame
-// rate first, then the chart, then the help (its "F1: help" hint stays where
-// there is room for it). A panel that finds no room at all is not shown.
+// then as few of the lesser panels as will do are left out: the frame rate,
+// else the chart, else both, and only then the help (its "F1: help" hint
+// stays where there is room for it). A panel that finds no room at all is
+// not shown.
 OverlayPlan planOverlay(const FontAtlas& atlas, const Theme& theme, const OverlayMetrics& metrics,
                         const OverlayContent& content, const OverlayRoom& room);
 

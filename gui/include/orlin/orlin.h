@@ -131,10 +131,10 @@ public:
     void keepPanelsLeftOf(int x);
     // Areas no panel covers, with a window margin to spare: the scene's
     // subject (copied; a new call replaces them, none clears them). A panel
-    // with no room beside them takes its compact form; failing that, the
-    // lesser panels are left out (the frame rate, then the chart, then the
-    // help, whose "F1: help" stays), and a panel with no room at all is not
-    // shown.
+    // with no room beside them takes its compact form; failing that, as few
+    // of the lesser panels as will do are left out (the frame rate before the
+    // chart, both before the help, whose "F1: help" stays), and a panel with
+    // no room at all is not shown.
     void keepPanelsClearOf(const OrlinRect* areas, int count);
 
     // The chart panel's content, copied (null: none), and whether it shows. It
