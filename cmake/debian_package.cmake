@@ -37,7 +37,7 @@ ${MARIVANE_README_OPENING}
 
 The package also holds liborlin, the small GUI overlay library the program
 draws its panels with: the help, the frame rate, the colour chart, the
-water's name under the gauge and its messages.")
+colour model's name under the gauge and its messages.")
 # liborlin.so.1 lives in this package: a shlibs file for packages that link
 # it, and the ldconfig trigger.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
