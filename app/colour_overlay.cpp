@@ -75,10 +75,13 @@ void syncColourOverlay()
         return;
     const bool modelChanged = shown.model != colourModel;
     const GaugeOrigin gauge = gaugeOrigin();
-    // The model's name, so F3 always says where it has got to; for a water
-    // with the depth in the units divers use (the simple rule's depth has no
-    // unit, and the gauge shows it).
-    std::string label = colourModelName(colourModel);
+    // Once F3 has been used, the model's name, so it always says where it has
+    // got to (the start shows the simple rule as it always has, unlabelled);
+    // for a water with the depth in the units divers use (the simple rule's
+    // depth has no unit, and the gauge shows it).
+    static bool modelChosen = false;
+    modelChosen = modelChosen || measuredModel(colourModel);
+    std::string label = modelChosen ? colourModelName(colourModel) : "";
     if (measuredModel(colourModel))
         label += ", " + depthText(colourModel, depth, true);
     if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
