@@ -34,7 +34,9 @@ void handOverChart()
         std::snprintf(stops, sizeof stops, ", %+.1f EV", patches.exposureStops);
         atDepthLabel += stops;
     }
-    const std::string balancedLabel = "at " + depthText(colourModel, chartDepth, false) + ", white-balanced";
+    // The group beside it already says the depth: the chart stays narrow
+    // enough to stand beside the longest water's label.
+    const std::string balancedLabel = "white-balanced";
     const std::string minLabel = depthText(colourModel, minDepth, false);
     const std::string maxLabel = depthText(colourModel, maxDepth, false);
     const OrlinSwatchGroup groups[] = {
@@ -73,10 +75,15 @@ void syncColourOverlay()
         return;
     const bool modelChanged = shown.model != colourModel;
     const GaugeOrigin gauge = gaugeOrigin();
-    // The water and the depth, in the units divers use; nothing for the
-    // simple rule.
-    const std::string label =
-        measuredModel(colourModel) ? std::string(colourModelName(colourModel)) + ", " + depthText(colourModel, depth, true) : "";
+    // Once F3 has been used, the model's name, so it always says where it has
+    // got to (the start shows the simple rule as it always has, unlabelled);
+    // for a water with the depth in the units divers use (the simple rule's
+    // depth has no unit, and the gauge shows it).
+    static bool modelChosen = false;
+    modelChosen = modelChosen || measuredModel(colourModel);
+    std::string label = modelChosen ? colourModelName(colourModel) : "";
+    if (measuredModel(colourModel))
+        label += ", " + depthText(colourModel, depth, true);
     if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         // Under the gauge, flush with its right edge.
         guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "logic/controls.h"
+#include "logic/controls_text.h"
 
 #ifndef MARIVANE_VERSION
 #error "the build passes MARIVANE_VERSION"
@@ -18,8 +19,7 @@ void printUsage()
                "\n",
                stdout);
     std::printf("%s:\n", controlsTitle);
-    for (const Control& control : controls)
-        std::printf("  %-20s %s\n", control.keys, control.action);
+    std::fputs(controlsListing().c_str(), stdout);
     std::fputs("\n"
                "Each asset is read from the working directory, or else from\n"
                "<folder of the program>/../share/marivane/.\n"

@@ -83,6 +83,10 @@ void startUp()
     for (const Control& control : controls)
         helpRows.push_back({control.keys, control.action});
     guiContext->setHelp(controlsTitle, helpRows.data(), static_cast<int>(helpRows.size()));
+    std::vector<OrlinHelpRow> briefRows;
+    for (const Control& control : controls)
+        briefRows.push_back({control.briefKeys, control.briefAction});
+    guiContext->setBriefHelp(briefRows.data(), static_cast<int>(briefRows.size()));
     std::atexit(teardown);
     traceStartupPhase("gui");
 

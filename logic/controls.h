@@ -6,22 +6,25 @@
 struct Control {
     const char* keys;
     const char* action;
+    // The same in a few words, for the help panel in a small window.
+    const char* briefKeys;
+    const char* briefAction;
 };
 
 inline constexpr const char* controlsTitle = "Controls";
 
 inline constexpr Control controls[] = {
-    {"Up / Down arrows", "change depth"},
-    {"Left mouse button", "hold and move to look around"},
-    {"Home", "look straight ahead again"},
-    {"Ctrl+Q", "quit"},
-    {"F1", "show or hide the help panel"},
-    {"F2", "show or hide the frame rate"},
-    {"F3", "change the kind of water"},
-    {"F4", "show or hide the colour chart"},
-    {"F5", "start or stop a slow dive"},
-    {"F6", "switch the diver's torch on or off"},
-    {"F11", "full screen and back"},
-    {"Escape", "leave full screen"},
-    {"F12", "save a screenshot"},
+    {"Up / Down arrows", "change depth", "Up / Down", "depth"},
+    {"Left mouse button", "hold and move to look around", "Left button", "look around"},
+    {"Home", "look straight ahead again", "Home", "look ahead"},
+    {"Ctrl+Q", "quit", "Ctrl+Q", "quit"},
+    {"F1", "show or hide the help panel", "F1", "help"},
+    {"F2", "show or hide the frame rate", "F2", "frame rate"},
+    {"F3", "change the kind of water", "F3", "kind of water"},
+    {"F4", "show or hide the colour chart", "F4", "colour chart"},
+    {"F5", "start or stop a slow dive", "F5", "slow dive"},
+    {"F6", "switch the diver's torch on or off", "F6", "torch"},
+    {"F11", "full screen and back", "F11", "full screen"},
+    {"Escape", "leave full screen", "Escape", "leave full screen"},
+    {"F12", "save a screenshot", "F12", "screenshot"},
 };

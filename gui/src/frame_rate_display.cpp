@@ -12,8 +12,10 @@ const char* const frameTimeLabel = "Frame time";
 const char* const framesPerSecondLabel = "Frames per second";
 // The widest value the panel makes room for, so it does not jump in size.
 const char* const widestValue = "9999.9 ms";
-// In its short form both figures share one row.
-const char* const widestOneRow = "9999.9 ms, 99999.9 fps";
+// Its short form has both figures on one row, held to four digits before
+// the point so it stays narrow enough to stand beside the others in a small
+// window.
+const char* const widestOneRow = "999.9 ms, 9999.9 fps";
 
 int labelColumnWidth(const FontAtlas& atlas)
 {
@@ -106,7 +108,8 @@ void addFrameRatePanel(QuadBatch& batch, const PanelStyle& style, const FrameRat
     if (m.compact) {
         char both[80] = "--";
         if (display.hasReading)
-            std::snprintf(both, sizeof both, "%s, %s fps", frameTime, perSecond);
+            std::snprintf(both, sizeof both, "%.1f ms, %.1f fps", std::min(display.frameMilliseconds, 999.9),
+                          std::min(display.framesPerSecond, 9999.9));
         addText(batch, style, both, textLeft, baseline, style.theme.textStrong, textRight);
         return;
     }

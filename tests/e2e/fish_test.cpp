@@ -187,4 +187,43 @@ TEST_F(FishTest, TheTorchBringsBackTheRedFishsRedSixtyMetresDownInClearOcean)
     EXPECT_NEAR(redAgain, redOff, 2.0) << "F6 again did not switch the torch off";
 }
 
+// Summed brightness of a small patch of a fish's side, centred `along` units
+// towards the snout from its middle.
+double patchLight(const Image& shot, const Fish& fish, double along)
+{
+    const ScreenPoint centre = project(fish.x + along, fish.z, pitchDegrees);
+    double sum = 0.0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -3; dx <= 3; ++dx) {
+            const Rgb p = pixelAt(shot, centre.x + dx, centre.y + dy);
+            sum += p.r + p.g + p.b;
+        }
+    return sum;
+}
+
+TEST_F(FishTest, TheTorchLightsTheRightFishsHeadAsWellAsItsMiddleThirtyDown)
+{
+    // The red fish stands farthest out to the right; its snout is the point of
+    // the six fish farthest from the beam's axis. A beam cut off short of it
+    // leaves the head dark beside a lit body.
+    ASSERT_TRUE(hideHelpPanel(program));
+    tiltCamera();
+    sendKey(program, "Down", 20);
+    settle(1.0);
+    const Image off = screenshot(program, shotPath("torch_off_30.png"));
+    sendKey(program, "F6");
+    settle(1.0);
+    const Image on = screenshot(program, shotPath("torch_on_30.png"));
+    ASSERT_NE(off.pixels, nullptr);
+    ASSERT_NE(on.pixels, nullptr);
+    const Fish& right = fishes[0];
+    constexpr double headAlong = 0.85;  // the gill cover, behind the eye
+    const double middle = patchLight(on, right, 0.0) - patchLight(off, right, 0.0);
+    const double head = patchLight(on, right, headAlong) - patchLight(off, right, headAlong);
+    RecordProperty("torch_middle", std::to_string(middle));
+    RecordProperty("torch_head", std::to_string(head));
+    ASSERT_GT(middle, 0.0) << "the torch does not reach the fish at all";
+    EXPECT_GE(head, 0.5 * middle) << "head " << head << ", middle " << middle;
+}
+
 }  // namespace

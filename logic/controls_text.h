@@ -1,0 +1,8 @@
+// The controls table as plain text, one control a line: what --help prints
+// and what the Windows folder's README.txt lists, so both follow the table.
+#pragma once
+
+#include <string>
+
+// "  <keys padded to 20> <action>\n" for every control, in the table's order.
+std::string controlsListing();
