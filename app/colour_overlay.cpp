@@ -35,8 +35,9 @@ void handOverChart()
         atDepthLabel += stops;
     }
     const std::string balancedLabel = "at " + depthText(colourModel, chartDepth, false) + ", white-balanced";
-    const std::string minLabel = depthText(colourModel, minDepth, false);
-    const std::string maxLabel = depthText(colourModel, maxDepth, false);
+    const DepthRange range = modelDepthRange(colourModel);
+    const std::string minLabel = depthText(colourModel, range.shallowest, false);
+    const std::string maxLabel = depthText(colourModel, range.deepest, false);
     const OrlinSwatchGroup groups[] = {
         {"surface", 6, 4, patches.surface.data()},
         {atDepthLabel.c_str(), 6, 4, patches.atDepth.data()},
@@ -59,7 +60,7 @@ void handOverChart()
     chart.groupCount = 3;
     chart.lines = lines;
     chart.lineCount = 3;
-    chart.marker = (chartDepth - minDepth) / (maxDepth - minDepth);
+    chart.marker = static_cast<float>(chartAxisFraction(colourModel, chartDepth));
     chart.leftLabel = minLabel.c_str();
     chart.rightLabel = maxLabel.c_str();
     guiContext->setChart(&chart);

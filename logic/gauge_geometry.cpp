@@ -32,8 +32,8 @@ float gaugeRightEdge()
     return origin.x + (gaugeArrowX + gaugeArrowWidth) * origin.scale;
 }
 
-float gaugeArrowOffset(float atDepth)
+float gaugeArrowOffset(float atDepth, DepthRange range)
 {
-    double travelled = 1.0 - depthRangeFraction(atDepth);
+    double travelled = 1.0 - depthRangeFraction(atDepth, range);
     return static_cast<float>(travelled * gaugeArrowTravel - 5.0 + 6.0);
 }

@@ -2,6 +2,8 @@
 // it, in overlay pixels from the lower-left corner.
 #pragma once
 
+#include "logic/depth_range.h"
+
 constexpr float gaugeScaleX = 576.0f;
 constexpr float gaugeScaleY = 117.0f;
 constexpr float gaugeScaleWidth = 41.0f;
@@ -34,5 +36,6 @@ float fullScreenScale(int height);
 float gaugeLeftEdge();
 float gaugeRightEdge();
 
-// Arrow's lower edge relative to the scale's origin at a depth (not clamped).
-float gaugeArrowOffset(float atDepth);
+// Arrow's lower edge relative to the scale's origin at a depth (not clamped):
+// the scale spans the depth range, its top the range's shallow end.
+float gaugeArrowOffset(float atDepth, DepthRange range = simpleRuleDepths);

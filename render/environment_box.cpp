@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 
 #include "assets/texture_set.h"
+#include "render/channel_fade.h"
+#include "render/surface_from_below.h"
 #include "render/water_surface.h"
 #include "state/program_state.h"
 
@@ -94,10 +96,28 @@ void drawWaterSurface(const EnvironmentBox& box)
     glEnd();
 }
 
-void drawEnvironment()
+namespace {
+
+void drawTheWaterSurface()
 {
     drawWaterSurface(*environmentBox);
+}
+
+void drawTheFloor()
+{
     glCallList(environmentBox->floorList);
+}
+
+}  // namespace
+
+void drawEnvironment()
+{
+    lightTheSurface();
+    drawFadedByChannel(drawTheWaterSurface);
+    drawSnellsWindow();
+    lightTheFloor();
+    drawFadedByChannel(drawTheFloor);
+    restoreDaylight();
 }
 
 void releaseEnvironmentBox(EnvironmentBox* box)
