@@ -15,12 +15,12 @@ struct DepthRange {
 inline constexpr DepthRange simpleRuleDepths{minDepth, maxDepth};
 inline constexpr DepthRange measuredDepths{measuredMinDepth, maxDepth};
 
-// 0 at the range's shallow end, 1 at its deep end, in between linearly; not
-// clamped. Worked in double, as every fade over the range is.
-constexpr double depthRangeFraction(float atDepth, DepthRange range = simpleRuleDepths)
+// 0 at minDepth, 1 at maxDepth, in between linearly; not clamped. Worked in
+// double, as every fade over the range is.
+constexpr double depthRangeFraction(float atDepth)
 {
-    return (static_cast<double>(atDepth) - static_cast<double>(range.shallowest)) /
-           static_cast<double>(range.deepest - range.shallowest);
+    return (static_cast<double>(atDepth) - static_cast<double>(minDepth)) /
+           static_cast<double>(maxDepth - minDepth);
 }
 
 // A depth held within the range.

@@ -34,6 +34,10 @@ float gaugeRightEdge()
 
 float gaugeArrowOffset(float atDepth, DepthRange range)
 {
-    double travelled = 1.0 - depthRangeFraction(atDepth, range);
+    if (range.shallowest < minDepth && atDepth < minDepth) {
+        const double above = (static_cast<double>(minDepth) - atDepth) / (minDepth - range.shallowest);
+        return gaugeArrowOffset(minDepth) + static_cast<float>(above * gaugeArrowInset);
+    }
+    double travelled = 1.0 - depthRangeFraction(atDepth);
     return static_cast<float>(travelled * gaugeArrowTravel - 5.0 + 6.0);
 }

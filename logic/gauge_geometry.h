@@ -36,6 +36,11 @@ float fullScreenScale(int height);
 float gaugeLeftEdge();
 float gaugeRightEdge();
 
-// Arrow's lower edge relative to the scale's origin at a depth (not clamped):
-// the scale spans the depth range, its top the range's shallow end.
+// How far the arrow's centre line stands inside either end of the scale.
+constexpr float gaugeArrowInset = 6.0f;
+
+// Arrow's lower edge relative to the scale's origin at a depth (not clamped).
+// The scale's printed marks run from 10 to 90. A range that starts above 10
+// (the measured waters, from 1 m) keeps the marks true from 10 down and
+// spends the scale's last few pixels above the 10 mark on the first metres.
 float gaugeArrowOffset(float atDepth, DepthRange range = simpleRuleDepths);

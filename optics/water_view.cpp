@@ -35,7 +35,7 @@ WaterView computeWaterView(double chlorophyll, double depthMetres)
     auto attenuation = [](double t) { return t > 1e-12 ? -std::log(t) : 27.6; };
     return {veilingLight(chlorophyll, depthMetres),
             {attenuation(oneMetre.r), attenuation(oneMetre.g), attenuation(oneMetre.b)},
-            veilingLightBelow(chlorophyll, depthMetres)};
+            veilingLightBelow(chlorophyll, depthMetres), sunBeamTransmission(chlorophyll, depthMetres)};
 }
 
 LinearRgb mix(const LinearRgb& a, const LinearRgb& b, double t)
@@ -98,12 +98,18 @@ WaterView waterView(int waterType, double depthMetres)
     const double t = at.fraction;
     const WaterView& a = (*tables[type])[at.below];
     const WaterView& b = (*tables[type])[at.below + 1];
-    return {mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t), mix(a.veilBelow, b.veilBelow, t)};
+    return {mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t), mix(a.veilBelow, b.veilBelow, t),
+            mix(a.sunBeam, b.sunBeam, t)};
+}
+
+LinearRgb sunBeamTransmission(double chlorophyll, double depthMetres)
+{
+    const Spectrum sun = daylightSpectrum();
+    const Spectrum through = times(sun, beamTransmission(chlorophyll, std::max(depthMetres, 0.0)));
+    return channelScales(shownColours(chartUnder(sun)), shownColours(chartUnder(through)));
 }
 
 LinearRgb sunTransmission(int waterType, double depthMetres)
 {
-    const LinearRgb c = waterView(waterType, depthMetres).attenuation;
-    const double d = std::max(depthMetres, 0.0);
-    return {std::exp(-c.r * d), std::exp(-c.g * d), std::exp(-c.b * d)};
+    return waterView(waterType, depthMetres).sunBeam;
 }

@@ -45,9 +45,13 @@ struct WaterView {
     LinearRgb veil;
     LinearRgb attenuation;
     LinearRgb veilBelow;
+    LinearRgb sunBeam;
 };
 WaterView waterView(int waterType, double depthMetres);
 
 // The sun's direct beam after coming straight down through depthMetres of
-// water: exp(-c d) per channel, c the channel's beam attenuation above.
+// water, exp(-c(lambda) d) on daylight's spectrum: per channel, the scale
+// that best carries the ColorChecker's patches in daylight onto the same
+// patches in that beam. The second reads the table above.
+LinearRgb sunBeamTransmission(double chlorophyll, double depthMetres);
 LinearRgb sunTransmission(int waterType, double depthMetres);

@@ -357,8 +357,8 @@ def check(dump):
         elif kind == "below":
             expected, tolerance = veil_below(chl, depth), 1e-4
         elif kind == "sun":
-            # The direct beam straight down: exp(-c d) with each channel's c.
-            expected, tolerance = np.exp(-attenuation(chl, depth) * depth), 1e-4
+            # Daylight's direct beam through the depth, exp(-c(lambda) d).
+            expected, tolerance = scales(d65, d65 * through(chl, depth)), 1e-4
         elif kind == "attenuation":
             expected, tolerance = attenuation(chl, depth), 2e-3
         elif kind == "torch":
