@@ -8,5 +8,7 @@
 // Draws with `draw` under the simple rule once as it is; in a measured water
 // once per channel, each faded with its own attenuation toward the fog colour
 // in force, and leaves the fog density at green's and every channel writable
-// again.
-void drawFadedByChannel(void (*draw)());
+// again. With the fog colour the clear colour, a channel that keeps less than
+// half a level of what lies `nearestMetres` away or farther is not drawn at
+// all: the background left in it is already what the fog would make.
+void drawFadedByChannel(void (*draw)(), double nearestMetres = 0.0);

@@ -4,6 +4,7 @@
 
 #include "assets/texture_set.h"
 #include "render/channel_fade.h"
+#include "render/scene_scale.h"
 #include "render/surface_from_below.h"
 #include "render/water_surface.h"
 #include "state/program_state.h"
@@ -112,11 +113,14 @@ void drawTheFloor()
 
 void drawEnvironment()
 {
+    // No part of the surface or the floor is nearer than its depth from the
+    // focus point less the eye's distance from it.
+    const double eyeOffset = fishDistanceMetres();
     lightTheSurface();
-    drawFadedByChannel(drawTheWaterSurface);
+    drawFadedByChannel(drawTheWaterSurface, depth - eyeOffset);
     drawSnellsWindow();
     lightTheFloor();
-    drawFadedByChannel(drawTheFloor);
+    drawFadedByChannel(drawTheFloor, seaFloorDepth - depth - eyeOffset);
     restoreDaylight();
 }
 
