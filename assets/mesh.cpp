@@ -338,15 +338,21 @@ std::vector<std::string> describeLeftOut(const LoadState& state)
         "a corner with an infinite or undefined value",
     };
     std::vector<std::string> clauses;
+    long faces = 0;
+    std::string reasons;
     for (int fault = 0; fault < faceFaultCount; ++fault) {
-        const LineCount& faces = state.skippedFaces[fault];
-        if (faces.count > 0)
-            clauses.push_back(plural(faces.count, "face", "faces") + " left out for " + why[fault] + " (first on line " +
-                              std::to_string(faces.firstLine) + ")");
+        const LineCount& skipped = state.skippedFaces[fault];
+        if (skipped.count == 0)
+            continue;
+        faces += skipped.count;
+        reasons += std::string(reasons.empty() ? "" : ", ") + std::to_string(skipped.count) + " for " + why[fault] +
+                   " (first on line " + std::to_string(skipped.firstLine) + ")";
     }
+    if (faces > 0)
+        clauses.push_back(plural(faces, "face", "faces") + " skipped: " + reasons);
     if (state.skippedLines.count > 0)
         clauses.push_back(plural(state.skippedLines.count, "line", "lines") +
-                          " longer than 511 characters left out (first: line " +
+                          " longer than 511 characters skipped (first: line " +
                           std::to_string(state.skippedLines.firstLine) + ")");
     if (state.shortLines.count > 0)
         clauses.push_back(plural(state.shortLines.count, "\"v\", \"vn\" or \"vt\" line", "\"v\", \"vn\" or \"vt\" lines") +

@@ -120,7 +120,7 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
             shown.push_back(orlinConstructorArgs().message);
     }
     ASSERT_EQ(shown.size(), 4u) << testing::PrintToString(shown);
-    const char* const firstFiles[] = {"\"rock.png\" not loaded (missing", "\"water.png\"", "\"mackerel_texture_red.png\""};
+    const char* const firstFiles[] = {"\"rock.png\" could not be used (missing", "\"water.png\"", "\"mackerel_texture_red.png\""};
     for (int i = 0; i < 3; ++i) {
         EXPECT_NE(shown[i].find(firstFiles[i]), std::string::npos) << shown[i];
         EXPECT_NE(errors.find("Warning: " + shown[i] + "\n"), std::string::npos) << shown[i] << " is not on standard error";

@@ -184,7 +184,7 @@ TEST_F(TextureSetTest, FormatFollowsChannelsAndPixelsArriveUnchanged)
         {"rock.png", &TextureSet::rockTexture, pattern(8, 8, PNG_COLOR_TYPE_GRAY, 8), GL_LUMINANCE},
         {"water.png", &TextureSet::waterTexture, pattern(4, 4, PNG_COLOR_TYPE_GRAY_ALPHA, 8), GL_LUMINANCE_ALPHA},
         {"mackerel_texture_red.png", &TextureSet::mackerelRedTexture, pattern(4, 2, PNG_COLOR_TYPE_PALETTE, 4),
-         GL_LUMINANCE},
+         GL_RGB},
         {"mackerel_texture.png", &TextureSet::mackerelTexture, pattern(16, 4, PNG_COLOR_TYPE_RGB, 16), GL_RGB},
         // Rows of 9 bytes: only an unpack alignment of 1 keeps them apart.
         {"underwater_sun.png", &TextureSet::sunTexture, pattern(3, 5, PNG_COLOR_TYPE_RGB, 8), GL_RGB},
