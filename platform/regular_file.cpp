@@ -25,6 +25,7 @@ std::string describeOpenError(int error)
     }
 }
 
+#ifndef _WIN32
 // Everything that is not a regular file, by what it is.
 std::string describeKind(unsigned mode)
 {
@@ -42,6 +43,7 @@ std::string describeKind(unsigned mode)
         return "not a regular file but a device";
     return "not a regular file";
 }
+#endif
 
 std::string tooLarge(std::uint64_t size, std::uint64_t maxBytes)
 {
