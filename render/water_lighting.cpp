@@ -22,7 +22,7 @@ constexpr float torchStrength = 0.8f;
 // the light off in a line across whatever fish it crosses. With n = 3 the
 // light halves 37.5 degrees from the axis (cos^3 = 0.5), so the outermost
 // snout of the six fish, 34 degrees out, still gets 0.57 of the axis' light
-// and 0.7 of its own fish's middle (OpenGL 1.5 specification, section 2.14.1,
+// and 0.7 of its own fish's middle (The OpenGL Graphics System, version 1.5, section 2.14.1,
 // the spotlight effect).
 constexpr float torchCutoffDegrees = 90.0f;
 constexpr float torchSpotExponent = 3.0f;

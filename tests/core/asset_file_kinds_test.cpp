@@ -34,8 +34,8 @@ std::string bigEndian(std::uint32_t value)
             static_cast<char>(value)};
 }
 
-// A chunk with its length and CRC (zlib's crc32 is the PNG one: PNG
-// specification, 5.5), or with a claimed length that is not its data's.
+// A chunk with its length and CRC (zlib's crc32 is the PNG one: PNG, ISO/IEC
+// 15948:2003, 5.5), or with a claimed length that is not its data's.
 std::string chunk(const std::string& type, const std::string& data, std::uint32_t claimed)
 {
     const std::string body = type + data;

@@ -123,7 +123,7 @@ TEST_F(PngReaderTest, EveryColourTypeAndDepthGivesEightBitSamplesBottomRowFirst)
         EXPECT_EQ(image.stride(), c.width * static_cast<std::uint32_t>(c.channels));
 
         // 16-bit samples keep their high byte; narrower grey is scaled to
-        // 0..255 (PNG specification, 12.5: v * 255 / (2^depth - 1)); palette
+        // 0..255 (PNG, ISO/IEC 15948:2003, 12.5: v * 255 / (2^depth - 1)); palette
         // indices give their colours; the file's last row comes first.
         std::vector<unsigned char> expected;
         for (std::uint32_t row = c.height; row-- > 0;)
