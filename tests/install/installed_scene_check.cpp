@@ -71,7 +71,7 @@ int main(int argc, char** argv)
         fail("the build's own program gave no reference screenshots");
     // The untextured reference must really be the fallback, or the
     // comparison says nothing.
-    if (untextured.errors.find("\"rock.png\" not loaded") == std::string::npos)
+    if (untextured.errors.find("\"rock.png\" could not be used (missing") == std::string::npos)
         fail("the build's program in an empty folder found its assets somewhere; no untextured reference");
     const double toTextured = std::abs(checked.variation - textured.variation);
     const double toUntextured = std::abs(checked.variation - untextured.variation);
