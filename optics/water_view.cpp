@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numbers>
 
@@ -33,9 +34,15 @@ WaterView computeWaterView(double chlorophyll, double depthMetres)
     // A channel that keeps nothing through a metre is given a steep but
     // finite attenuation.
     auto attenuation = [](double t) { return t > 1e-12 ? -std::log(t) : 27.6; };
-    return {veilingLight(chlorophyll, depthMetres),
-            {attenuation(oneMetre.r), attenuation(oneMetre.g), attenuation(oneMetre.b)},
-            veilingLightBelow(chlorophyll, depthMetres), sunBeamTransmission(chlorophyll, depthMetres)};
+    WaterView view{veilingLight(chlorophyll, depthMetres),
+                   {attenuation(oneMetre.r), attenuation(oneMetre.g), attenuation(oneMetre.b)},
+                   veilingLightBelow(chlorophyll, depthMetres),
+                   sunBeamTransmission(chlorophyll, depthMetres),
+                   {}};
+    for (int i = 0; i < veilElevations; ++i)
+        view.veilToward[i] = veilingLightToward(chlorophyll, depthMetres,
+                                                std::sin(veilElevationDegrees[i] * std::numbers::pi / 180.0));
+    return view;
 }
 
 LinearRgb mix(const LinearRgb& a, const LinearRgb& b, double t)
@@ -70,6 +77,41 @@ LinearRgb veilingLightBelow(double chlorophyll, double depthMetres)
     return intoGamut(linearSrgb(tristimulus(veil)));
 }
 
+LinearRgb veilingLightToward(double chlorophyll, double depthMetres, double sinElevation)
+{
+    const double depth = std::max(depthMetres, 0.0);
+    const double up = std::clamp(sinElevation, -1.0, 1.0);
+    // Looking level or down the path is unbounded; looking up it ends at the
+    // surface (which, outside Snell's window, only mirrors this dark water).
+    const double path = up > 1e-9 ? depth / up : std::numeric_limits<double>::infinity();
+    Spectrum veil = lightAtDepth(chlorophyll, depth);
+    for (int i = 0; i < spectrumSamples; ++i) {
+        const double w = wavelengthAt(i);
+        const double k =
+            absorption(w, chlorophyll) + backscattering(w, chlorophyll) - diffuseAttenuation(w, chlorophyll) * up;
+        // The integral of exp(-k s) over the path: 1/k unbounded, s where k s is small.
+        double gathered;
+        if (std::isinf(path))
+            gathered = 1.0 / k;
+        else if (std::abs(k * path) < 1e-6)
+            gathered = path;
+        else
+            gathered = -std::expm1(-k * path) / k;
+        veil[static_cast<std::size_t>(i)] *= std::numbers::pi * volumeScattering(w, chlorophyll, up) * gathered;
+    }
+    return intoGamut(linearSrgb(tristimulus(veil)));
+}
+
+LinearRgb veilAtElevation(const WaterView& view, double elevationDegrees)
+{
+    const double e = std::clamp(elevationDegrees, veilElevationDegrees[0], veilElevationDegrees[veilElevations - 1]);
+    int i = 0;
+    while (i < veilElevations - 2 && e > veilElevationDegrees[i + 1])
+        ++i;
+    const double t = (e - veilElevationDegrees[i]) / (veilElevationDegrees[i + 1] - veilElevationDegrees[i]);
+    return mix(view.veilToward[i], view.veilToward[i + 1], t);
+}
+
 LinearRgb pathTransmission(double chlorophyll, double depthMetres, double distanceMetres)
 {
     const Spectrum light = lightAtDepth(chlorophyll, std::max(depthMetres, 0.0));
@@ -98,8 +140,11 @@ WaterView waterView(int waterType, double depthMetres)
     const double t = at.fraction;
     const WaterView& a = (*tables[type])[at.below];
     const WaterView& b = (*tables[type])[at.below + 1];
-    return {mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t), mix(a.veilBelow, b.veilBelow, t),
-            mix(a.sunBeam, b.sunBeam, t)};
+    WaterView view{mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t), mix(a.veilBelow, b.veilBelow, t),
+                   mix(a.sunBeam, b.sunBeam, t), {}};
+    for (int i = 0; i < veilElevations; ++i)
+        view.veilToward[i] = mix(a.veilToward[i], b.veilToward[i], t);
+    return view;
 }
 
 LinearRgb sunBeamTransmission(double chlorophyll, double depthMetres)

@@ -28,6 +28,23 @@ LinearRgb veilingLight(double chlorophyll, double depthMetres);
 // surface mirrors outside Snell's window.
 LinearRgb veilingLightBelow(double chlorophyll, double depthMetres);
 
+// Both of the above are the ends of one relation for any line of sight: at
+// elevation theta (positive upward), the light from above meets the line of
+// sight at the scattering angle psi with cos psi = sin theta, and along the
+// line the daylight grows (upward) or fades (downward) by exp(Kd s sin theta),
+// so with k = a + b_b - Kd sin theta and a path that ends at the surface,
+// d / sin theta away looking up (unbounded level or below):
+//   B(theta) = pi beta(psi) (1 - exp(-k s)) / k
+// (the same quasi-single-scattering integral; s where k s is small). Level it
+// is veilingLight, straight down veilingLightBelow.
+LinearRgb veilingLightToward(double chlorophyll, double depthMetres, double sinElevation);
+
+// The elevations, in degrees, at which the water's view keeps that veil: the
+// background drawn around the eye reads between them.
+constexpr int veilElevations = 13;
+constexpr double veilElevationDegrees[veilElevations] = {-90.0, -60.0, -40.0, -25.0, -12.0, -5.0, 0.0,
+                                                         5.0,   12.0,  25.0,  40.0,  60.0,  90.0};
+
 // Per channel, how much of a surface's light, lit by the daylight at the
 // depth, reaches an eye `distanceMetres` away: the scale that best carries the
 // ColorChecker's patches onto themselves seen through that water.
@@ -46,8 +63,14 @@ struct WaterView {
     LinearRgb attenuation;
     LinearRgb veilBelow;
     LinearRgb sunBeam;
+    // veilingLightToward at veilElevationDegrees.
+    LinearRgb veilToward[veilElevations];
 };
 WaterView waterView(int waterType, double depthMetres);
+
+// The veil of a view at any elevation (degrees, positive upward), read
+// linearly between the kept ones.
+LinearRgb veilAtElevation(const WaterView& view, double elevationDegrees);
 
 // The sun's direct beam after coming straight down through depthMetres of
 // water, exp(-c(lambda) d) on daylight's spectrum: per channel, the scale

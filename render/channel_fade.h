@@ -8,7 +8,8 @@
 // Draws with `draw` under the simple rule once as it is; in a measured water
 // once per channel, each faded with its own attenuation toward the fog colour
 // in force, and leaves the fog density at green's and every channel writable
-// again. With the fog colour the clear colour, a channel that keeps less than
-// half a level of what lies `nearestMetres` away or farther is not drawn at
-// all: the background left in it is already what the fog would make.
+// again. A channel that keeps less than half a level of what lies
+// `nearestMetres` away or farther is not drawn at all: the background left in
+// it is the veil the fog would fade it into (in the measured waters the veil
+// in that very direction).
 void drawFadedByChannel(void (*draw)(), double nearestMetres = 0.0);

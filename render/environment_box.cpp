@@ -6,6 +6,7 @@
 #include "render/channel_fade.h"
 #include "render/scene_scale.h"
 #include "render/surface_from_below.h"
+#include "render/veil_backdrop.h"
 #include "render/water_surface.h"
 #include "state/program_state.h"
 
@@ -117,10 +118,13 @@ void drawEnvironment()
     // focus point less the eye's distance from it.
     const double eyeOffset = fishDistanceMetres();
     lightTheSurface();
+    fogTowardSurfaceEdge();
     drawFadedByChannel(drawTheWaterSurface, depth - eyeOffset);
     drawSnellsWindow();
     lightTheFloor();
+    fogTowardFloorEdge();
     drawFadedByChannel(drawTheFloor, seaFloorDepth - depth - eyeOffset);
+    fogLevel();
     restoreDaylight();
 }
 

@@ -15,6 +15,7 @@
 #include "render/water_lighting.h"
 #include "render/environment_box.h"
 #include "render/sun.h"
+#include "render/veil_backdrop.h"
 #include "state/program_state.h"
 
 
@@ -124,6 +125,7 @@ void drawFrame()
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glEnable(GL_TEXTURE_2D);
 
+    drawVeilBackdrop();
     if (environmentBox != nullptr)
         drawEnvironment();
     if (sunPosition != nullptr)

@@ -246,10 +246,15 @@ TEST_F(WorldOnScreen, MeasuredWaterFadesIntoItsVeilAndCoastalWaterHidesTheSun)
     sendKey(program, "F3");
     settle(3.0);
     const Image clear10 = shot("clear_ocean_10m");
-    const Rgb veil = pixelAt(clear10, backgroundX, backgroundY);
+    // Looking level, on the middle row; the veil is lighter toward the
+    // surface and darker toward the deep.
+    const Rgb veil = pixelAt(clear10, backgroundX, height / 2);
     EXPECT_NEAR(veil.r, 0, 4);
     EXPECT_NEAR(veil.g, 19, 4);
     EXPECT_NEAR(veil.b, 60, 4);
+    const Rgb above = pixelAt(clear10, backgroundX, 5);
+    const Rgb below = pixelAt(clear10, backgroundX, height - 5);
+    EXPECT_GE(above.g, below.g + 3) << "the background should be brighter looking up than looking down";
 
     // At 30 m the surface, 30 m up, fades into the veil channel by channel:
     // down the upper frame no row differs from the next by a step.

@@ -29,6 +29,10 @@ int main()
             const WaterView view = waterView(water, d);
             std::printf("veil %d %g %.6f %.6f %.6f\n", water, d, view.veil.r, view.veil.g, view.veil.b);
             std::printf("below %d %g %.6f %.6f %.6f\n", water, d, view.veilBelow.r, view.veilBelow.g, view.veilBelow.b);
+            for (double up : {-0.6, 0.0, 0.3, 0.8}) {
+                const LinearRgb toward = veilingLightToward(chl, d, up);
+                std::printf("toward %d %g %g %.6f %.6f %.6f\n", water, d, up, toward.r, toward.g, toward.b);
+            }
             const LinearRgb sun = sunTransmission(water, d);
             std::printf("sun %d %g %.8f %.8f %.8f\n", water, d, sun.r, sun.g, sun.b);
             std::printf("attenuation %d %g %.6f %.6f %.6f\n", water, d, view.attenuation.r, view.attenuation.g,

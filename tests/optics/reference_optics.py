@@ -120,6 +120,33 @@ def veil_below_ratio(chl):
     return np.pi * beta / (a + backscattering(chl) + kd(chl))
 
 
+def veil_toward_ratio(chl, depth, sin_e):
+    """pi L / E_d along a line of sight at elevation e (sin_e > 0 upward):
+    light from above meets it at the scattering angle psi, cos psi = sin e;
+    along the line the daylight changes by exp(Kd s sin e), so each metre
+    gives beta(psi) exp(-(a + b_b - Kd sin e) s), summed up to the surface
+    (d / sin e away) looking up, without end otherwise. Gordon (1973)'s
+    quasi-single scattering as above; level it is veil_ratio, straight down
+    veil_below_ratio. Integrated numerically here (trapezoids over the path),
+    where the program uses the closed form."""
+    a, _ = iops(chl)
+    bw = 0.00288 * (GRID / 500) ** -4.32
+    nu = 0.0 if chl >= 2 else 0.5 * (np.log10(chl) - 0.3)
+    bp = 0.416 * chl ** 0.766 * (GRID / 550) ** nu
+    g = hg_for_back_fraction(0.002 + 0.01 * (0.5 - 0.25 * np.log10(chl)) * (GRID / 550) ** nu)
+    mu = sin_e
+    beta = (bw * (1 + 0.835 * mu * mu) / (4 * np.pi * (1 + 0.835 / 3))
+            + bp * (1 - g * g) / (4 * np.pi * (1 + g * g - 2 * g * mu) ** 1.5))
+    k = a + backscattering(chl) - kd(chl) * mu
+    end = depth / mu if mu > 1e-9 else 20.0 / np.min(k)
+    s = np.linspace(0.0, end, 20001)[:, None]
+    return np.pi * beta * np.trapz(np.exp(-k[None, :] * s), s, axis=0)
+
+
+def veil_toward(chl, depth, sin_e):
+    return into_gamut(xyz(light(chl, depth) * veil_toward_ratio(chl, depth, sin_e), np.ones((81, 1))) @ SRGB.T)[0]
+
+
 def veil_below(chl, depth):
     return into_gamut(xyz(light(chl, depth) * veil_below_ratio(chl), np.ones((81, 1))) @ SRGB.T)[0]
 
@@ -333,7 +360,8 @@ def check(dump):
     """DUMP prints lines 'factors WATER DEPTH R G B', 'stops WATER DEPTH EV',
     'patch WATER DEPTH CHART INDEX R G B' (8-bit sRGB; CHART 0 surface, 1 at
     depth, 2 balanced), 'clear WATER DEPTH R G B' (the clear colour), 'veil',
-    'below' (the veil looking down), 'sun WATER DEPTH R G B' (the sun's
+    'below' (the veil looking down), 'toward WATER DEPTH SINE R G B' (the
+    veil at an elevation), 'sun WATER DEPTH R G B' (the sun's
     beam through the depth), 'attenuation' (per channel, 1/m), 'torch WATER METRES R G B' and
     'beam WATER 0 C450 C550 C650'."""
     failures = 0
@@ -354,6 +382,8 @@ def check(dump):
             expected = shown(expected)[index]
         elif kind == "veil":
             expected, tolerance = veil(chl, depth), 1e-4
+        elif kind == "toward":
+            expected, tolerance, values = veil_toward(chl, depth, values[0]), 1e-3, values[1:]
         elif kind == "below":
             expected, tolerance = veil_below(chl, depth), 1e-4
         elif kind == "sun":
