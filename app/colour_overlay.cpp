@@ -37,8 +37,9 @@ void handOverChart()
     // The group beside it already says the depth: the chart stays narrow
     // enough to stand beside the longest water's label.
     const std::string balancedLabel = "white-balanced";
-    const std::string minLabel = depthText(colourModel, minDepth, false);
-    const std::string maxLabel = depthText(colourModel, maxDepth, false);
+    const DepthRange range = modelDepthRange(colourModel);
+    const std::string minLabel = depthText(colourModel, range.shallowest, false);
+    const std::string maxLabel = depthText(colourModel, range.deepest, false);
     const OrlinSwatchGroup groups[] = {
         {"surface", 6, 4, patches.surface.data()},
         {atDepthLabel.c_str(), 6, 4, patches.atDepth.data()},
@@ -61,7 +62,7 @@ void handOverChart()
     chart.groupCount = 3;
     chart.lines = lines;
     chart.lineCount = 3;
-    chart.marker = (chartDepth - minDepth) / (maxDepth - minDepth);
+    chart.marker = static_cast<float>(chartAxisFraction(colourModel, chartDepth));
     chart.leftLabel = minLabel.c_str();
     chart.rightLabel = maxLabel.c_str();
     guiContext->setChart(&chart);

@@ -8,6 +8,7 @@
 #include "optics/water_model.h"
 #include "optics/water_view.h"
 #include "render/depth_lighting.h"
+#include "render/scene_scale.h"
 #include "state/program_state.h"
 
 namespace {
@@ -25,12 +26,6 @@ constexpr float torchStrength = 0.8f;
 // the spotlight effect).
 constexpr float torchCutoffDegrees = 90.0f;
 constexpr float torchSpotExponent = 3.0f;
-
-// The fish stand around the focus point, as far from the eye as the camera is.
-double fishDistanceMetres()
-{
-    return std::fabs(static_cast<double>(cameraDistance)) * metresPerSceneUnit;
-}
 
 bool fishTouched()
 {
@@ -92,7 +87,7 @@ float veilFogDensity(int waterType, float atDepth)
 {
     // One density for every channel is what GL's fog allows: green's, the
     // channel that carries most of the luminance.
-    return static_cast<float>(waterView(waterType, atDepth).attenuation.g * metresPerSceneUnit);
+    return static_cast<float>(waterView(waterType, atDepth).attenuation.g);
 }
 
 void beginFishLighting()

@@ -226,4 +226,22 @@ TEST_F(FishTest, TheTorchLightsTheRightFishsHeadAsWellAsItsMiddleThirtyDown)
     EXPECT_GE(head, 0.5 * middle) << "head " << head << ", middle " << middle;
 }
 
+TEST_F(FishTest, InClearOceanTheRedFishIsRedJustBelowTheSurfaceAndNotAtTenMetres)
+{
+    // The measured waters start just below the surface, where red still
+    // reaches the fish; ten metres down it is gone.
+    ASSERT_TRUE(hideHelpPanel(program));
+    tiltCamera();
+    sendKey(program, "F3");
+    sendKey(program, "Up", 12);
+    settle(1.0);
+    const std::vector<Rgb> shallow = flankPixels(screenshot(program, shotPath("clear_ocean_1m.png")), fishes[0]);
+    const auto redShallow = std::count_if(shallow.begin(), shallow.end(), isRedDominant);
+    EXPECT_GT(redShallow, static_cast<long>(shallow.size()) / 2) << "the red fish is not red at 1 m";
+    sendKey(program, "Down", 9);
+    settle(1.0);
+    const std::vector<Rgb> deep = flankPixels(screenshot(program, shotPath("clear_ocean_10m.png")), fishes[0]);
+    EXPECT_EQ(std::count_if(deep.begin(), deep.end(), isRedDominant), 0) << "the red fish is still red at 10 m";
+}
+
 }  // namespace
