@@ -15,6 +15,9 @@ inline constexpr const char* controlsTitle = "Controls";
 
 inline constexpr Control controls[] = {
     {"Up / Down arrows", "change depth", "Up / Down", "depth"},
+    {"1 to 9", "jump to depth 10 to 90", "1 to 9", "depth 10..90"},
+    {"0", "the shallowest depth", "0", "shallowest"},
+    {"Mouse wheel", "one depth step up or down", "Wheel", "depth"},
     {"Left mouse button", "hold and move to look around", "Left button", "look around"},
     {"Home", "look straight ahead again", "Home", "look ahead"},
     {"Ctrl+Q", "quit", "Ctrl+Q", "quit"},
@@ -25,6 +28,6 @@ inline constexpr Control controls[] = {
     {"F5", "start or stop a slow dive", "F5", "slow dive"},
     {"F6", "switch the diver's torch on or off", "F6", "torch"},
     {"F11", "full screen and back", "F11", "full screen"},
-    {"Escape", "leave full screen", "Escape", "leave full screen"},
+    {"Escape", "leave full screen; in the window close a panel", "Escape", "close"},
     {"F12", "save a screenshot", "F12", "screenshot"},
 };

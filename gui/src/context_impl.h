@@ -43,6 +43,7 @@ struct OrlinContext::Impl {
     // Held function keys: key repeat must not toggle a panel on and off.
     bool f1Held = false;
     bool f2Held = false;
+    bool escapeHeld = false;
 
     // Each panel's picture, and the label's, kept between frames.
     PanelLayer layers[panelSlots];

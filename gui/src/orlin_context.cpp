@@ -306,7 +306,22 @@ void OrlinContext::keyDown(int key, int, int, int, int)
                 context.frameRate.refreshPending = requestTimer(frameRateRefreshMs, frameRateTimer, context.id);
         }
         context.f2Held = true;
+    } else if (key == orlinKeyEscape) {
+        // One panel a press, the help first; the hint stays so F1 is not lost.
+        if (!context.escapeHeld && plainFunctionKey()) {
+            if (context.help.shown) {
+                closeHelp(context.help);
+            } else if (context.frameRate.shown) {
+                toggleFrameRate(context.frameRate);
+            }
+        }
+        context.escapeHeld = true;
     }
+}
+
+bool OrlinContext::panelOpen() const
+{
+    return impl->help.shown || impl->frameRate.shown;
 }
 
 void OrlinContext::keyUp(int key, int, int, int, int)
@@ -315,6 +330,8 @@ void OrlinContext::keyUp(int key, int, int, int, int)
         impl->f1Held = false;
     else if (key == orlinKeyF2)
         impl->f2Held = false;
+    else if (key == orlinKeyEscape)
+        impl->escapeHeld = false;
 }
 
 // The pointer belongs to the host's mouse look; the overlay has nothing to click.

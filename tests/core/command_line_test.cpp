@@ -21,8 +21,9 @@ CommandLine readArguments(const std::vector<std::string>& arguments)
     testing::internal::CaptureStdout();
     CommandLine line = readCommandLine(static_cast<int>(copies.size()), argv.data());
     const std::string printed = testing::internal::GetCapturedStdout();
-    if (line.action != CommandLineAction::printed)
+    if (line.action != CommandLineAction::printed) {
         EXPECT_EQ(printed, "") << "only --help and --version print";
+    }
     return line;
 }
 
@@ -65,8 +66,9 @@ TEST(CommandLine, StartsInTheStateTheOptionsAskFor)
         ASSERT_EQ(line.action, CommandLineAction::run) << args << ": " << line.problem;
         EXPECT_EQ(line.start.colourModel, row.model) << args;
         EXPECT_EQ(line.start.depthGiven, row.depthGiven) << args;
-        if (row.depthGiven)
+        if (row.depthGiven) {
             EXPECT_EQ(line.start.depth, row.depth) << args;
+        }
         EXPECT_EQ(line.start.torchOn, row.torch) << args;
         EXPECT_EQ(line.start.chartShown, row.chart) << args;
         EXPECT_EQ(line.start.fullScreen, row.fullScreen) << args;

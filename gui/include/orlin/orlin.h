@@ -28,6 +28,7 @@ using OrlinModifiersFn = int (*)();
 // orlinKeyReturn); the others have codes from 256 on.
 enum OrlinKey {
     orlinKeyReturn = 10,
+    orlinKeyEscape = 27,
     orlinKeyF1 = 256, orlinKeyF2 = 257, orlinKeyF3 = 258, orlinKeyF4 = 259, orlinKeyF5 = 260,
     orlinKeyF6 = 261, orlinKeyF7 = 262, orlinKeyF8 = 263, orlinKeyF9 = 264, orlinKeyF10 = 265,
     orlinKeyF11 = 266, orlinKeyF12 = 267,
@@ -106,7 +107,8 @@ public:
     // seconds (through the host's add-timer callback; without one it stays).
     // F1 shows and hides it, F2 shows and hides the frame time and frame rate
     // in the bottom-left corner; with control, alt or meta held they do
-    // nothing. Once the start-up help has faded, a small "F1: help" is left
+    // nothing. Escape closes one of the two that is open, the help first.
+    // Once the start-up help has faded, a small "F1: help" is left
     // in its corner until F1. Every other key and the mouse are left to the
     // host. Panels never cover each other, the host's label or the areas it
     // keeps clear: each goes as near its corner as the others leave room for,
@@ -169,6 +171,10 @@ public:
     void resetView();
     // Draws the overlay. Restores every piece of GL state it touches.
     void draw();
+
+    // Whether the help panel or the frame rate is open (one Escape would
+    // close), so the host knows whether an Escape is the overlay's.
+    bool panelOpen() const;
 
     void keyDown(int key, int x, int y, int reserved1, int reserved2);
     void keyUp(int key, int x, int y, int reserved1, int reserved2);

@@ -174,6 +174,18 @@ void OrlinContext::draw()
     orlinCalls().push_back({"draw", {}});
 }
 
+bool& orlinPanelOpen()
+{
+    static bool open = false;
+    return open;
+}
+
+// A question, not a call: left out of the record.
+bool OrlinContext::panelOpen() const
+{
+    return orlinPanelOpen();
+}
+
 void OrlinContext::keyDown(int key, int x, int y, int a, int b)
 {
     orlinCalls().push_back({"keyDown", {key, x, y, a, b}});
