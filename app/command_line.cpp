@@ -72,7 +72,11 @@ void printUsage()
                                            static_cast<double>(measuredDepths.deepest),
                                            static_cast<double>(simpleRuleDepths.shallowest),
                                            static_cast<double>(simpleRuleDepths.deepest));
-        std::printf("  %-20s %s\n", form.c_str(), what.c_str());
+        // A long form has its words on the next line, under the others'.
+        if (form.size() > 20)
+            std::printf("  %s\n  %-20s %s\n", form.c_str(), "", what.c_str());
+        else
+            std::printf("  %-20s %s\n", form.c_str(), what.c_str());
     }
     std::fputs("\n", stdout);
     std::printf("%s:\n", controlsTitle);
