@@ -146,6 +146,9 @@ public:
     // A line of text whose top-right corner is at (right, top); empty or null
     // removes it.
     void setLabel(const char* text, int right, int top);
+    // The label's font size in pixels, for a figure read from afar (at most
+    // 256); 0, as at start, sets it in the overlay's own font.
+    void setLabelHeight(int pixels);
     // A short message in a small panel in the bottom-right corner, shown for
     // the given time; a new message replaces the one shown. A message too
     // wide for the window takes more lines, broken between words (at most

@@ -94,6 +94,11 @@ void OrlinContext::setChart(const OrlinChart* chart)
     orlinCalls().push_back({"setChart", {chart != nullptr ? chart->groupCount : -1}});
 }
 
+void OrlinContext::setLabelHeight(int pixels)
+{
+    orlinCalls().push_back({"setLabelHeight", {pixels}});
+}
+
 void OrlinContext::showChart(bool shown)
 {
     orlinCalls().push_back({"showChart", {shown ? 1 : 0}});
