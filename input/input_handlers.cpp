@@ -31,7 +31,7 @@ bool escapeLeftFullScreen = false;
 // While the depth moves by itself the viewer is told how to stop it.
 void showDiveNotice()
 {
-    guiContext->setNotice(diveActive() ? "Slow dive: F5 to stop" : nullptr);
+    guiContext->setNotice(diveActive() ? diveNotice(measuredModel(colourModel)).c_str() : nullptr);
 }
 
 // The program's function keys act when pressed without control, alt or meta,
@@ -93,6 +93,11 @@ void handleKeyDown(int key)
     } else if (key == orlinKeyEscape) {
         if (firstPlainPress(escapeHeld, modifiers) && !overlayPanelOpen && colourChartShown)
             colourChartShown = false;
+    } else if (key == '+' || key == '-') {
+        // The dive's pace, quicker or slower; said in the notice while it runs.
+        changeDivePace(key == '+' ? 1 : -1);
+        if (diveActive())
+            showDiveNotice();
     } else if (key == orlinKeyHome) {
         cameraPitch = initialCameraPitch;
         cameraYaw = initialCameraYaw;

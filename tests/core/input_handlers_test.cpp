@@ -365,7 +365,7 @@ TEST_F(InputHandlersTest, ALeftReleaseWithoutAPressStillEndsMouseLook)
 // key ends it and takes the notice away.
 TEST_F(InputHandlersTest, TheSlowDiveShowsANoticeWhileItRuns)
 {
-    const std::string notice = "Slow dive: F5 to stop";
+    const std::string notice = "Slow dive, 18 a minute (+ / -): F5 to stop";
     const struct {
         int stopKey;
         const char* how;
@@ -385,6 +385,17 @@ TEST_F(InputHandlersTest, TheSlowDiveShowsANoticeWhileItRuns)
     const std::size_t notices = orlinCallsNamed("setNotice").size();
     handleKeyDown(orlinKeyDown);
     EXPECT_EQ(orlinCallsNamed("setNotice").size(), notices) << "an arrow key without a dive touched the notice";
+
+    // + and - change the pace, said at once; in the measured waters in metres.
+    colourModel = 1;
+    handleKeyDown(orlinKeyF5);
+    handleKeyUp(orlinKeyF5);
+    handleKeyDown('+');
+    EXPECT_EQ(orlinConstructorArgs().notice, "Slow dive, 24 m a minute (+ / -): F5 to stop");
+    for (int i = 0; i < 12; ++i)
+        handleKeyDown('-');
+    EXPECT_EQ(orlinConstructorArgs().notice, "Slow dive, 6 m a minute (+ / -): F5 to stop") << "below the slowest";
+    colourModel = 0;
 }
 
 // The dive, as a function of time: down at 8 a second from where it began,
@@ -400,6 +411,11 @@ TEST(SlowDive, TurnsAtBothEndsWithAPauseAndNeverJumps)
         EXPECT_FLOAT_EQ(diveDepth(atBottom + 13.0, start), 10.0f);
         EXPECT_FLOAT_EQ(diveDepth(atBottom + 15.9, start), 10.0f) << "no pause at the surface end";
         EXPECT_NEAR(diveDepth(atBottom + 16.0 + 2.5, start), 30.0f, 1e-4) << "not descending again";
+
+        // Started rising, it rises first, then turns at the surface end.
+        EXPECT_NEAR(diveDepth(1.0, 50.0f, simpleRuleDepths, 8.0, true), 42.0f, 1e-4) << "not rising first";
+        EXPECT_FLOAT_EQ(diveDepth((start - 10.0) / 8.0 + 2.9, start, simpleRuleDepths, 8.0, true), 10.0f);
+        EXPECT_NEAR(diveDepth((start - 10.0) / 8.0 + 3.0 + 2.5, start, simpleRuleDepths, 8.0, true), 30.0f, 1e-4);
 
         float previous = diveDepth(0.0, start);
         for (double t = 0.01; t < 120.0; t += 0.01) {

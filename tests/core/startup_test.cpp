@@ -86,7 +86,7 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     EXPECT_EQ(orlinConstructorArgs().helpTitle, "Controls");
     ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 16u);
     EXPECT_EQ(orlinConstructorArgs().helpRows[0].first, "Up / Down arrows");
-    EXPECT_EQ(orlinConstructorArgs().helpRows[6].first, "Ctrl+Q");
+    EXPECT_EQ(orlinConstructorArgs().helpRows[5].first, "Ctrl+Q");
     EXPECT_EQ(orlinConstructorArgs().helpRows[14].first, "Escape");
     EXPECT_NE(orlinInitArgs().addTimer, nullptr);
     EXPECT_NE(orlinInitArgs().notify, nullptr);
