@@ -80,6 +80,9 @@ struct OrlinChart {
     const char* rightLabel;
 };
 
+// The overlay's text size in pixels at scale 1 (setScale multiplies it).
+constexpr int orlinFontPixelSize = 13;
+
 ORLIN_API void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn modifiers);
 
 ORLIN_API extern const float orlinWhite[4];
