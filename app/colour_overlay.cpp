@@ -21,8 +21,20 @@ struct ShownState {
     bool chartShown = false;
     GaugeOrigin gauge = {gaugeScaleX, gaugeScaleY};
     std::string label;
+    int labelHeight = 0;
 };
 ShownState shown;
+
+// The simple rule's depth has no unit: its figure is named.
+constexpr const char* depthWord = "depth ";
+
+// The readout's font size: 8.5 % of the screen's height, so that its digits,
+// about 0.73 of the font size tall, stand above the 6 % a figure needs to be
+// read across a classroom from a projected picture.
+int readoutHeight(int screenHeight)
+{
+    return static_cast<int>(std::lround(0.085 * screenHeight));
+}
 
 void handOverChart()
 {
@@ -85,6 +97,14 @@ void syncColourOverlay()
     std::string label = modelChosen ? colourModelName(colourModel) : "";
     if (measuredModel(colourModel))
         label += ", " + depthText(colourModel, depth, true);
+    // In full screen, for a projector, the depth in figures a class reads
+    // from the back of the room, with the model's name, in every model.
+    if (fullScreen)
+        label = std::string(colourModelName(colourModel)) + ", " +
+                (measuredModel(colourModel) ? "" : depthWord) + depthText(colourModel, depth, true);
+    const int labelHeight = fullScreen ? readoutHeight(windowHeight) : 0;
+    if (labelHeight != shown.labelHeight)
+        guiContext->setLabelHeight(labelHeight);
     if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         // Under the gauge, flush with its right edge.
         guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),
@@ -98,5 +118,5 @@ void syncColourOverlay()
         handOverChart();
     if (chartToggled)
         guiContext->showChart(colourChartShown);
-    shown = {colourModel, depth, colourChartShown, gauge, label};
+    shown = {colourModel, depth, colourChartShown, gauge, label, labelHeight};
 }

@@ -1,5 +1,6 @@
 // What the GUI shows of the colour model: the model's name under the depth
-// gauge (none for the simple rule) and the colour chart. Both are handed to
+// gauge (none for the simple rule; in full screen the depth in large figures
+// with the name, in every model) and the colour chart. Both are handed to
 // the GUI only when the model, the depth or the chart's showing changes.
 #pragma once
 

@@ -1,10 +1,15 @@
 #include "app/command_line.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
+#include "logic/colour_models.h"
 #include "logic/controls.h"
 #include "logic/controls_text.h"
+#include "logic/depth_range.h"
 
 #ifndef MARIVANE_VERSION
 #error "the build passes MARIVANE_VERSION"
@@ -12,22 +17,178 @@
 
 namespace {
 
+// The options for starting a lesson, as --help lists them.
+struct StartOption {
+    const char* name;
+    const char* value;  // what follows "=" (or the next argument), or nullptr
+    const char* what;
+};
+
+constexpr const char* waterOption = "--water";
+constexpr const char* depthOption = "--depth";
+constexpr const char* torchOption = "--torch";
+constexpr const char* chartOption = "--chart";
+constexpr const char* fullScreenOption = "--fullscreen";
+
+inline constexpr StartOption startOptions[] = {
+    {waterOption, "simple|clear|open|coastal", "start with this colour model (F3)"},
+    {depthOption, "N", "start at this depth (%g..%g m in the waters, %g..%g under the simple rule)"},
+    {torchOption, nullptr, "start with the diver's torch on (F6)"},
+    {chartOption, nullptr, "start with the colour chart shown (F4)"},
+    {fullScreenOption, nullptr, "start in full screen (F11)"},
+};
+
+// What the user is told on a bad command line; each names what it was given
+// and ends by pointing to --help.
+constexpr const char* unknownOptionText = "marivane: unknown option '%s'; see marivane --help";
+constexpr const char* strayArgumentText = "marivane: unexpected argument '%s'; see marivane --help";
+constexpr const char* missingValueText = "marivane: %s needs a value; see marivane --help";
+constexpr const char* unneededValueText = "marivane: %s takes no value, but was given '%s'; see marivane --help";
+constexpr const char* badWaterText =
+    "marivane: --water takes simple, clear, open or coastal, not '%s'; see marivane --help";
+constexpr const char* badDepthText =
+    "marivane: --depth takes a number from %g to %g with --water=%s, not '%s'; see marivane --help";
+
+template <typename... Args>
+std::string formatted(const char* format, Args... args)
+{
+    char line[512];
+    std::snprintf(line, sizeof line, format, args...);
+    return line;
+}
+
 void printUsage()
 {
-    std::fputs("Usage: marivane [-h | --help | --version]\n"
+    std::fputs("Usage: marivane [options]\n"
                "Shows how daylight loses its colours as a diver descends.\n"
-               "\n",
+               "\n"
+               "Options:\n"
+               "  -h, --help           print this text and exit\n"
+               "  --version            print the version and exit\n",
                stdout);
+    for (const StartOption& option : startOptions) {
+        const std::string form = option.value ? std::string(option.name) + "=" + option.value : option.name;
+        const std::string what = formatted(option.what, static_cast<double>(measuredDepths.shallowest),
+                                           static_cast<double>(measuredDepths.deepest),
+                                           static_cast<double>(simpleRuleDepths.shallowest),
+                                           static_cast<double>(simpleRuleDepths.deepest));
+        // A long form has its words on the next line, under the others'.
+        if (form.size() > 20)
+            std::printf("  %s\n  %-20s %s\n", form.c_str(), "", what.c_str());
+        else
+            std::printf("  %-20s %s\n", form.c_str(), what.c_str());
+    }
+    std::fputs("\n", stdout);
     std::printf("%s:\n", controlsTitle);
     std::fputs(controlsListing().c_str(), stdout);
     std::fputs("\n"
                "Each asset is read from the working directory, or else from\n"
                "<folder of the program>/../share/marivane/.\n"
-               "Other arguments are ignored. See marivane(6).\n",
+               "See marivane(6).\n",
                stdout);
 }
 
+// The colour model a --water word names, or -1.
+int modelNamed(std::string_view word)
+{
+    for (int model = 0; model < colourModelCount(); ++model)
+        if (word == colourModelKeyword(model))
+            return model;
+    return -1;
+}
+
+// A finite number and nothing else; false otherwise.
+bool readNumber(const std::string& text, float& number)
+{
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(value))
+        return false;
+    number = static_cast<float>(value);
+    return true;
+}
+
+bool takesValue(std::string_view name)
+{
+    for (const StartOption& option : startOptions)
+        if (name == option.name)
+            return option.value != nullptr;
+    return false;
+}
+
+bool knownOption(std::string_view name)
+{
+    for (const StartOption& option : startOptions)
+        if (name == option.name)
+            return true;
+    return false;
+}
+
 }  // namespace
+
+CommandLine readCommandLine(int argc, char** argv)
+{
+    CommandLine line;
+    if (printInformationRequested(argc, argv)) {
+        line.action = CommandLineAction::printed;
+        return line;
+    }
+    auto misuse = [&line](std::string problem) {
+        line.action = CommandLineAction::misuse;
+        line.problem = std::move(problem);
+        return line;
+    };
+    std::string depthText;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("-", 0) != 0)
+            return misuse(formatted(strayArgumentText, argument.c_str()));
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        if (!knownOption(name))
+            return misuse(formatted(unknownOptionText, argument.c_str()));
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+            if (!takesValue(name))
+                return misuse(formatted(unneededValueText, name.c_str(), value.c_str()));
+        } else if (takesValue(name)) {
+            // "--water clear" as well as "--water=clear".
+            if (i + 1 >= argc)
+                return misuse(formatted(missingValueText, name.c_str()));
+            value = argv[++i];
+        }
+        if (name == waterOption) {
+            const int model = modelNamed(value);
+            if (model < 0)
+                return misuse(formatted(badWaterText, value.c_str()));
+            line.start.colourModel = model;
+        } else if (name == depthOption) {
+            depthText = value;
+            line.start.depthGiven = true;
+        } else if (name == torchOption) {
+            line.start.torchOn = true;
+        } else if (name == chartOption) {
+            line.start.chartShown = true;
+        } else if (name == fullScreenOption) {
+            line.start.fullScreen = true;
+        }
+    }
+    // The depth is checked against the model's range once the whole line is
+    // read, so "--depth=5 --water=clear" is the same as the other order.
+    if (line.start.depthGiven) {
+        const DepthRange range = modelDepthRange(line.start.colourModel);
+        float number = 0.0f;
+        if (!readNumber(depthText, number) || number < range.shallowest || number > range.deepest)
+            return misuse(formatted(badDepthText, static_cast<double>(range.shallowest),
+                                    static_cast<double>(range.deepest), colourModelKeyword(line.start.colourModel),
+                                    depthText.c_str()));
+        line.start.depth = number;
+    }
+    return line;
+}
 
 bool printInformationRequested(int argc, char** argv)
 {

@@ -22,6 +22,8 @@ bool f5Held = false;
 bool f6Held = false;
 bool f11Held = false;
 bool f12Held = false;
+bool escapeHeld = false;
+bool digitHeld[10] = {};
 // Escape pressed in full screen: it left full screen, and its repeats and its
 // release belong to that press, not to the window it left for.
 bool escapeLeftFullScreen = false;
@@ -29,7 +31,7 @@ bool escapeLeftFullScreen = false;
 // While the depth moves by itself the viewer is told how to stop it.
 void showDiveNotice()
 {
-    guiContext->setNotice(diveActive() ? "Slow dive: F5 to stop" : nullptr);
+    guiContext->setNotice(diveActive() ? diveNotice(measuredModel(colourModel)).c_str() : nullptr);
 }
 
 // The program's function keys act when pressed without control, alt or meta,
@@ -39,6 +41,17 @@ bool firstPlainPress(bool& held, int modifiers)
     const bool first = !held;
     held = true;
     return first && (modifiers & (orlinModControl | orlinModAlt | orlinModMeta)) == 0;
+}
+
+// The depth keys, the digits and the wheel: the depth goes where they say,
+// held within the model's depths, and a slow dive under way ends there.
+void setDepth(float wanted)
+{
+    if (diveActive()) {
+        stopDive();
+        showDiveNotice();
+    }
+    depth = clampDepth(wanted, modelDepthRange(colourModel));
 }
 
 }  // namespace
@@ -55,7 +68,7 @@ void handleKeyDown(int key)
     // Only control alone quits: with shift or caps lock the key is 'Q' by now.
     if (key == 'q' && getModifiers() == orlinModControl)
         std::exit(0);
-    if (key == SDLK_ESCAPE && (fullScreen || escapeLeftFullScreen)) {
+    if (key == orlinKeyEscape && (fullScreen || escapeLeftFullScreen)) {
         // In full screen Escape leaves it and does nothing else.
         if (!escapeLeftFullScreen) {
             escapeLeftFullScreen = true;
@@ -63,20 +76,28 @@ void handleKeyDown(int key)
         }
         return;
     }
+    // In the window Escape closes the open panels one a press: the overlay's
+    // own first, then the chart, which is the program's.
+    const bool overlayPanelOpen = key == orlinKeyEscape && guiContext->panelOpen();
     guiContext->keyDown(key, mouseX, mouseY, 0, 0);
-    if ((key == orlinKeyUp || key == orlinKeyDown) && diveActive()) {
-        stopDive();
-        showDiveNotice();
-    }
     const DepthRange range = modelDepthRange(colourModel);
     if (key == orlinKeyUp) {
-        depth = depth - 1.0f;
-        if (depth < range.shallowest)
-            depth = range.shallowest;
+        setDepth(depth - 1.0f);
     } else if (key == orlinKeyDown) {
-        depth = depth + 1.0f;
-        if (depth > range.deepest)
-            depth = range.deepest;
+        setDepth(depth + 1.0f);
+    } else if (key >= '0' && key <= '9') {
+        // Once a press, and only plain: with control or alt the digits are
+        // left to the GUI.
+        if (firstPlainPress(digitHeld[key - '0'], modifiers))
+            setDepth(key == '0' ? range.shallowest : depthOfDigitKey(key - '0'));
+    } else if (key == orlinKeyEscape) {
+        if (firstPlainPress(escapeHeld, modifiers) && !overlayPanelOpen && colourChartShown)
+            colourChartShown = false;
+    } else if (key == '+' || key == '-') {
+        // The dive's pace, quicker or slower; said in the notice while it runs.
+        changeDivePace(key == '+' ? 1 : -1);
+        if (diveActive())
+            showDiveNotice();
     } else if (key == orlinKeyHome) {
         cameraPitch = initialCameraPitch;
         cameraYaw = initialCameraYaw;
@@ -110,7 +131,7 @@ void handleKeyUp(int key)
 {
     if (isModifierKey(key))
         return;
-    if (key == SDLK_ESCAPE && escapeLeftFullScreen) {
+    if (key == orlinKeyEscape && escapeLeftFullScreen) {
         escapeLeftFullScreen = false;
         return;
     }
@@ -126,6 +147,10 @@ void handleKeyUp(int key)
         f11Held = false;
     else if (key == orlinKeyF12)
         f12Held = false;
+    else if (key == orlinKeyEscape)
+        escapeHeld = false;
+    else if (key >= '0' && key <= '9')
+        digitHeld[key - '0'] = false;
     guiContext->keyUp(key, mouseX, mouseY, 0, 0);
 }
 
@@ -133,6 +158,10 @@ void handleMouseButton(int sdlButton, int sdlState)
 {
     if (sdlButton == SDL_BUTTON_WHEELUP || sdlButton == SDL_BUTTON_WHEELDOWN) {
         guiContext->scrollWheel(sdlButton == SDL_BUTTON_WHEELUP ? 0 : 1, mouseX, mouseY, 0, 0);
+        // One step a notch (SDL sends a press and a release for each), up
+        // shallower as with the arrows.
+        if (sdlState == SDL_PRESSED)
+            setDepth(depth + (sdlButton == SDL_BUTTON_WHEELUP ? -1.0f : 1.0f));
         return;
     }
     const int button = translateButton(sdlButton);

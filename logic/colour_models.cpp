@@ -5,6 +5,11 @@
 
 namespace {
 
+// One word a model, the simple rule first, then the water types in their order.
+constexpr const char* modelKeywords[] = {"simple", "clear", "open", "coastal"};
+static_assert(sizeof modelKeywords / sizeof modelKeywords[0] == 1 + waterTypeCount,
+              "a command-line word for every colour model");
+
 float clampUnit(double factor)
 {
     if (factor < 0.0)
@@ -34,6 +39,11 @@ const char* colourModelName(int model)
     if (!measuredModel(model))
         return "Simple rule";
     return waterTypes[model - 1].name;
+}
+
+const char* colourModelKeyword(int model)
+{
+    return modelKeywords[measuredModel(model) ? model : 0];
 }
 
 DepthFactors modelDepthFactors(int model, float atDepth)

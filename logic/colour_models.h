@@ -21,6 +21,9 @@ DepthFactors depthFactors(float atDepth);
 
 int colourModelCount();
 const char* colourModelName(int model);
+// The one word that names a model on the command line ("simple", "clear",
+// "open", "coastal"), in the models' order.
+const char* colourModelKeyword(int model);
 DepthFactors modelDepthFactors(int model, float atDepth);
 
 // Whether a model is one of the measured water types (model - 1 is then the

@@ -28,3 +28,9 @@ constexpr float clampDepth(float atDepth, DepthRange range)
 {
     return atDepth < range.shallowest ? range.shallowest : atDepth > range.deepest ? range.deepest : atDepth;
 }
+
+// The digit keys 1 to 9 jump to depths 10 to 90, ten a key.
+constexpr float depthOfDigitKey(int digit)
+{
+    return 10.0f * static_cast<float>(digit);
+}

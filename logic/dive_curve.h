@@ -4,10 +4,21 @@
 
 #include "logic/depth_range.h"
 
-constexpr double diveSpeed = 8.0;         // depth units a second
+// The dive's paces, in depth units (metres in the measured waters) a minute,
+// slowest first; + and - step through them. It starts at 18 m a minute, a
+// calm scuba descent: slow enough to name each fish's colour as it goes (the
+// 80 m of the range take about four and a half minutes), and below the 75 ft
+// (23 m) a minute the US Navy Diving Manual (rev. 7, 2016, ch. 9) sets as a
+// descent rate. The quickest, 8 a second, crosses the range in ten seconds.
+inline constexpr double divePaces[] = {6.0, 9.0, 12.0, 18.0, 24.0, 36.0, 60.0, 120.0, 240.0, 480.0};
+constexpr int divePaceCount = static_cast<int>(sizeof divePaces / sizeof divePaces[0]);
+constexpr int startingDivePace = 3;
+constexpr double quickestDiveSpeed = divePaces[divePaceCount - 1] / 60.0;  // units a second
 constexpr double divePauseSeconds = 3.0;  // at each end
 
-// The depth `elapsed` seconds into a dive that began at startDepth: first
-// down to the deep end, then turning with a pause at each end. Always within
+// The depth `elapsed` seconds into a dive that began at startDepth and goes
+// at `speed` units a second: first down to the deep end (or, risingFirst, up
+// to the shallow end), then turning with a pause at each end. Always within
 // `range`; continuous in elapsed.
-float diveDepth(double elapsed, float startDepth, DepthRange range = simpleRuleDepths);
+float diveDepth(double elapsed, float startDepth, DepthRange range = simpleRuleDepths,
+                double speed = quickestDiveSpeed, bool risingFirst = false);

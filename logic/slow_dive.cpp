@@ -1,5 +1,7 @@
 #include "logic/slow_dive.h"
 
+#include <cstdio>
+
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
 #include "logic/dive_curve.h"
@@ -12,6 +14,20 @@ enum class DiveState { off, starting, running };
 DiveState state = DiveState::off;
 double startTime = 0.0;
 float startDepth = minDepth;
+bool risingFirst = false;
+int pace = startingDivePace;
+bool paceChanged = false;
+double anchorSpeed = 0.0;  // units a second since startTime
+double lastElapsed = 0.0;
+
+// The dive's notice, with the pace and its unit.
+constexpr const char* diveNoticeText = "Slow dive, %.0f %sa minute (+ / -): F5 to stop";
+constexpr const char* metresWord = "m ";
+
+double speed()
+{
+    return divePaces[pace] / 60.0;
+}
 
 }  // namespace
 
@@ -19,6 +35,7 @@ void toggleDive()
 {
     // The clock is read by the next frame, which starts the dive.
     state = state == DiveState::off ? DiveState::starting : DiveState::off;
+    risingFirst = false;
 }
 
 void stopDive()
@@ -31,13 +48,49 @@ bool diveActive()
     return state != DiveState::off;
 }
 
+void changeDivePace(int step)
+{
+    const int next = pace + step;
+    if (next < 0 || next >= divePaceCount)
+        return;
+    pace = next;
+    paceChanged = true;
+}
+
+double divePace()
+{
+    return divePaces[pace];
+}
+
+std::string diveNotice(bool metres)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, diveNoticeText, divePace(), metres ? metresWord : "");
+    return text;
+}
+
 void advanceDive(double now)
 {
+    const DepthRange range = modelDepthRange(colourModel);
     if (state == DiveState::starting) {
         state = DiveState::running;
         startTime = now;
         startDepth = depth;
+        anchorSpeed = speed();
+        paceChanged = false;
     }
-    if (state == DiveState::running)
-        depth = diveDepth(now - startTime, startDepth, modelDepthRange(colourModel));
+    if (state != DiveState::running)
+        return;
+    if (paceChanged) {
+        // Go on from here, the way the dive was going: rising when the last
+        // frames rose (or paused at the deep end, where it turns next).
+        paceChanged = false;
+        const float before = diveDepth(lastElapsed - 0.05, startDepth, range, anchorSpeed, risingFirst);
+        risingFirst = depth < before || depth >= range.deepest;
+        startTime = now;
+        startDepth = depth;
+        anchorSpeed = speed();
+    }
+    lastElapsed = now - startTime;
+    depth = diveDepth(lastElapsed, startDepth, range, anchorSpeed, risingFirst);
 }

@@ -1,6 +1,10 @@
 #include "render/window_views.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <GL/gl.h>
+#include <orlin/orlin.h>
 
 #include "logic/fish_view.h"
 #include "logic/gauge_geometry.h"
@@ -8,6 +12,19 @@
 #include "render/frame.h"
 #include "render/gl_context_renewal.h"
 #include "state/program_state.h"
+
+namespace {
+
+// On a projector every line of the overlay stands at least 2.5 % of the
+// screen's height, the least a line of text needs to be read from the back
+// of a room; the scale, in tenths, that gives the overlay's font that size.
+float projectedTextScale(int height)
+{
+    const double wanted = 0.025 * height / orlinFontPixelSize;
+    return static_cast<float>(std::ceil(wanted * 10.0 - 1e-9) / 10.0);
+}
+
+}  // namespace
 
 void setUpViews(int width, int height)
 {
@@ -18,7 +35,7 @@ void setUpViews(int width, int height)
     // The gauge's place and size follow the window's size and mode, and the
     // GUI grows with the gauge.
     static float guiScale = 1.0f;
-    const float scale = gaugeOrigin().scale;
+    const float scale = std::max(gaugeOrigin().scale, fullScreen ? projectedTextScale(height) : 1.0f);
     if (scale != guiScale) {
         guiContext->setScale(scale);
         guiScale = scale;

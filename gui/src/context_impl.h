@@ -34,6 +34,8 @@ struct OrlinContext::Impl {
     std::string label;  // the host's line of text, top-right corner at (labelRight, labelTop)
     int labelRight = 0;
     int labelTop = 0;
+    int labelHeight = 0;   // the label's own font size in pixels; 0: the overlay's font
+    FontAtlas labelAtlas;  // rasterised at labelHeight when that is set
     unsigned labelVersion = 0;
     std::string notice;  // the host's standing notice
     unsigned noticeVersion = 0;
@@ -43,6 +45,7 @@ struct OrlinContext::Impl {
     // Held function keys: key repeat must not toggle a panel on and off.
     bool f1Held = false;
     bool f2Held = false;
+    bool escapeHeld = false;
 
     // Each panel's picture, and the label's, kept between frames.
     PanelLayer layers[panelSlots];

@@ -9,8 +9,12 @@
 
 namespace {
 
-constexpr int atlasWidth = 256;
-constexpr int maxAtlasHeight = 1024;
+// At the overlay's sizes (up to 64 pixels) the atlas is 256 texels wide
+// and at most 1024 high; a larger font, as for a figure read from afar, gets
+// an atlas as many times larger in each direction as it needs.
+constexpr int baseAtlasWidth = 256;
+constexpr int baseMaxAtlasHeight = 1024;
+constexpr int baseLargestFont = 64;
 constexpr int solidSide = 4;
 constexpr int padding = 1;  // keeps neighbouring glyphs out of each other's texels
 
@@ -105,8 +109,11 @@ void setLineMetrics(FT_Face face, int pixelSize, FontAtlas& atlas)
 
 // Shelf packing, row by row, after the opaque block. Glyphs that do not fit
 // into the largest atlas are left out (drawn as blank advance).
-void pack(Rasterised glyphs[glyphCount], FontAtlas& atlas)
+void pack(Rasterised glyphs[glyphCount], FontAtlas& atlas, int pixelSize)
 {
+    const int factor = roundUpToPowerOfTwo((std::max(pixelSize, 1) + baseLargestFont - 1) / baseLargestFont);
+    const int atlasWidth = baseAtlasWidth * factor;
+    const int maxAtlasHeight = baseMaxAtlasHeight * factor;
     int x = solidSide + padding;
     int y = 0;
     int shelfHeight = solidSide;
@@ -190,7 +197,7 @@ FontAtlas buildFontAtlas(const char* fontPath, int pixelSize, bool warn)
         atlas.descent = pixelSize / 4;
         atlas.lineHeight = atlas.ascent + atlas.descent + 2;
     }
-    pack(glyphs, atlas);
+    pack(glyphs, atlas, pixelSize);
     fillAtlas(glyphs, atlas);
     atlas.hasText = usable;
     atlas.fallbackAdvance = (pixelSize * 3 + 2) / 5;

@@ -19,6 +19,14 @@ void toggleHelp(HelpPanel& help)
     help.hintShown = false;
 }
 
+void closeHelp(HelpPanel& help)
+{
+    help.shown = false;
+    help.fadeStep = 0;
+    help.fadesBySelf = false;
+    help.hintShown = true;
+}
+
 bool advanceHelpFade(HelpPanel& help)
 {
     if (!help.shown || !help.fadesBySelf)

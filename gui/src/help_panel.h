@@ -41,6 +41,9 @@ float helpOpacity(const HelpPanel& help);
 // longer fades by itself, and the hint goes.
 void toggleHelp(HelpPanel& help);
 
+// Escape: hides a shown panel for good and leaves the hint in its corner.
+void closeHelp(HelpPanel& help);
+
 // Takes one step of the fade; true when another step is due. The panel is
 // hidden after the last step and the hint shown. Does nothing once F1 has
 // been used.

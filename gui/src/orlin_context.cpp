@@ -45,10 +45,17 @@ std::string orEmpty(const char* text)
     return text != nullptr ? text : "";
 }
 
+// The font the label is set in: its own size when the host asked for one
+// and the font could be read at it.
+const FontAtlas& labelFont(const OrlinContext::Impl& context)
+{
+    return context.labelHeight > 0 && context.labelAtlas.hasText ? context.labelAtlas : context.atlas;
+}
+
 // Where the host's label lies, its shadow included.
 PanelBox labelBox(const OrlinContext::Impl& context)
 {
-    return labelBoxOf(context.atlas, context.metrics, context.label, context.labelRight, context.labelTop);
+    return labelBoxOf(labelFont(context), context.metrics, context.label, context.labelRight, context.labelTop);
 }
 
 // Each shown panel's box, as the panels' content and the room left them have it.
@@ -94,6 +101,9 @@ void paintPanel(OrlinContext::Impl& context, const PanelStyle& style, int slot, 
     }
 }
 
+// Larger than any screen needs, small enough for the atlas's texture.
+constexpr int maxLabelHeight = 256;
+
 // The label is a slot of its own, after the panels.
 constexpr int labelSlot = panelSlots;
 
@@ -103,15 +113,17 @@ void refreshLayer(OrlinContext::Impl& context, PanelLayer& layer, const LayerKey
 {
     if (!layerStale(layer, key))
         return;
-    beginBatch(context.batch, context.atlas);
+    const FontAtlas& atlas = slot == labelSlot ? labelFont(context) : context.atlas;
+    beginBatch(context.batch, atlas);
     if (slot == labelSlot) {
+        const PanelStyle labelStyle{atlas, style.theme, style.size};
         const char* text = context.label.c_str();
-        addText(context.batch, style, text, context.labelRight - textWidth(context.atlas, text),
-                context.labelTop - context.atlas.ascent, style.theme.textStrong, context.width);
+        addText(context.batch, labelStyle, text, context.labelRight - textWidth(atlas, text),
+                context.labelTop - atlas.ascent, style.theme.textStrong, context.width);
     } else {
         paintPanel(context, style, slot, key.box);
     }
-    compositeBatch(context.batch, context.atlas, layer.image, context.compositeStorage);
+    compositeBatch(context.batch, atlas, layer.image, context.compositeStorage);
     markBuilt(layer, key);
 }
 
@@ -177,6 +189,16 @@ void OrlinContext::setLabel(const char* text, int right, int top)
     impl->label = given;
     impl->labelRight = right;
     impl->labelTop = top;
+    ++impl->labelVersion;
+}
+
+void OrlinContext::setLabelHeight(int pixels)
+{
+    pixels = pixels > 0 ? std::min(pixels, maxLabelHeight) : 0;
+    if (pixels == impl->labelHeight)
+        return;
+    impl->labelHeight = pixels;
+    impl->labelAtlas = pixels > 0 ? buildFontAtlas(impl->fontPath.c_str(), pixels, false) : FontAtlas{};
     ++impl->labelVersion;
 }
 
@@ -306,7 +328,22 @@ void OrlinContext::keyDown(int key, int, int, int, int)
                 context.frameRate.refreshPending = requestTimer(frameRateRefreshMs, frameRateTimer, context.id);
         }
         context.f2Held = true;
+    } else if (key == orlinKeyEscape) {
+        // One panel a press, the help first; the hint stays so F1 is not lost.
+        if (!context.escapeHeld && plainFunctionKey()) {
+            if (context.help.shown) {
+                closeHelp(context.help);
+            } else if (context.frameRate.shown) {
+                toggleFrameRate(context.frameRate);
+            }
+        }
+        context.escapeHeld = true;
     }
+}
+
+bool OrlinContext::panelOpen() const
+{
+    return impl->help.shown || impl->frameRate.shown;
 }
 
 void OrlinContext::keyUp(int key, int, int, int, int)
@@ -315,6 +352,8 @@ void OrlinContext::keyUp(int key, int, int, int, int)
         impl->f1Held = false;
     else if (key == orlinKeyF2)
         impl->f2Held = false;
+    else if (key == orlinKeyEscape)
+        impl->escapeHeld = false;
 }
 
 // The pointer belongs to the host's mouse look; the overlay has nothing to click.

@@ -2,12 +2,14 @@
 // is its size at scale 1 times the scale, so a panel keeps its proportions.
 #pragma once
 
+#include <orlin/orlin.h>
+
 #include "font_atlas.h"
 #include "theme.h"
 
 struct OverlayMetrics {
     float scale = 1.0f;
-    int fontPixelSize = 13;
+    int fontPixelSize = orlinFontPixelSize;
     int windowMargin = 12;  // gap between a panel and the window's edge, and between two panels
     int panelPadding = 10;  // gap between a panel's edge and its content
     int rowGap = 6;         // extra space between rows of text

@@ -161,6 +161,9 @@ TEST_F(InputHandlersTest, ArrowsStepTheDepthWithin10And90AndAreAlwaysForwarded)
         {90.0f, SDLK_DOWN, 90.0f}, {90.0f, SDLK_UP, 89.0f},   {89.5f, SDLK_DOWN, 90.0f},
         {10.5f, SDLK_UP, 10.0f},   {10.0f, SDLK_UP, 9.0f, 1}, {1.0f, SDLK_UP, 1.0f, 2},
         {1.5f, SDLK_UP, 1.0f, 3},  {90.0f, SDLK_DOWN, 90.0f, 3},
+        // The digits jump: 1 to 9 to 10 to 90, 0 to the model's shallowest.
+        {10.0f, SDLK_5, 50.0f},    {37.5f, SDLK_1, 10.0f},    {50.0f, SDLK_0, 10.0f},
+        {50.0f, SDLK_0, 1.0f, 1},  {1.0f, SDLK_9, 90.0f, 2},  {1.0f, SDLK_KP3, 30.0f, 3},
     };
     for (const Case& c : cases) {
         colourModel = c.model;
@@ -170,7 +173,15 @@ TEST_F(InputHandlersTest, ArrowsStepTheDepthWithin10And90AndAreAlwaysForwarded)
         handleKeyDown(key);
         EXPECT_EQ(depth, c.after) << "key " << key << " from depth " << c.before << " under model " << c.model;
         EXPECT_EQ(orlinCalls(), (Calls{{"keyDown", {key, 15, 25, 0, 0}}}));
+        handleKeyUp(key);
     }
+    // Only a plain digit jumps: with control it is the GUI's alone.
+    depth = 20.0f;
+    SDL_SetModState(KMOD_LCTRL);
+    handleKeyDown('7');
+    handleKeyUp('7');
+    SDL_SetModState(KMOD_NONE);
+    EXPECT_EQ(depth, 20.0f) << "Ctrl+7 jumped";
 
     // F3 keeps the depth where the next model has it: from green coastal
     // water at 1 m the simple rule starts at its 10; from clear ocean at 5 m
@@ -251,6 +262,22 @@ TEST_F(InputHandlersTest, EscapeInFullScreenOnlyLeavesItWithItsRepeatsAndRelease
     handleKeyUp(escape);
     EXPECT_EQ(keyCalls(), (Calls{{"keyDown", {27, 15, 25, 0, 0}}, {"keyUp", {27, 15, 25, 0, 0}}}));
     EXPECT_FALSE(fullScreen);
+
+    // There it closes a panel a press: the overlay's own first (the GUI
+    // closes them), then the colour chart; held down, no more than one.
+    colourChartShown = true;
+    orlinPanelOpen() = true;
+    handleKeyDown(escape);
+    handleKeyUp(escape);
+    EXPECT_TRUE(colourChartShown) << "the chart went with an overlay panel";
+    orlinPanelOpen() = false;
+    handleKeyDown(escape);
+    EXPECT_FALSE(colourChartShown);
+    colourChartShown = true;
+    handleKeyDown(escape);
+    handleKeyUp(escape);
+    EXPECT_TRUE(colourChartShown) << "a held Escape closed the chart shown meanwhile";
+    colourChartShown = false;
 }
 
 TEST_F(InputHandlersTest, WheelNotchesScrollOnPressAndRelease)
@@ -265,6 +292,13 @@ TEST_F(InputHandlersTest, WheelNotchesScrollOnPressAndRelease)
                             {"scrollWheel", {1, 16, 25, 0, 0}},
                             {"scrollWheel", {1, 16, 25, 0, 0}}};
     EXPECT_EQ(orlinCalls(), expected);
+    // A notch is one depth step, up shallower: held at the surface end on
+    // the way up, one deeper on the way down.
+    EXPECT_EQ(depth, 11.0f);
+    depth = 30.0f;
+    handleMouseButton(SDL_BUTTON_WHEELDOWN, SDL_PRESSED);
+    handleMouseButton(SDL_BUTTON_WHEELDOWN, SDL_RELEASED);
+    EXPECT_EQ(depth, 31.0f);
     EXPECT_FALSE(mouseLookActive);
     EXPECT_TRUE(cursorShown());
 }
@@ -331,11 +365,14 @@ TEST_F(InputHandlersTest, ALeftReleaseWithoutAPressStillEndsMouseLook)
 // key ends it and takes the notice away.
 TEST_F(InputHandlersTest, TheSlowDiveShowsANoticeWhileItRuns)
 {
-    const std::string notice = "Slow dive: F5 to stop";
+    const std::string notice = "Slow dive, 18 a minute (+ / -): F5 to stop";
     const struct {
         int stopKey;
         const char* how;
-    } stops[] = {{orlinKeyF5, "F5"}, {orlinKeyDown, "the down arrow"}, {orlinKeyUp, "the up arrow"}};
+    } stops[] = {{orlinKeyF5, "F5"},
+                 {orlinKeyDown, "the down arrow"},
+                 {orlinKeyUp, "the up arrow"},
+                 {'5', "the 5 key"}};
     for (const auto& stop : stops) {
         orlinConstructorArgs().notice.clear();
         handleKeyDown(orlinKeyF5);
@@ -348,6 +385,17 @@ TEST_F(InputHandlersTest, TheSlowDiveShowsANoticeWhileItRuns)
     const std::size_t notices = orlinCallsNamed("setNotice").size();
     handleKeyDown(orlinKeyDown);
     EXPECT_EQ(orlinCallsNamed("setNotice").size(), notices) << "an arrow key without a dive touched the notice";
+
+    // + and - change the pace, said at once; in the measured waters in metres.
+    colourModel = 1;
+    handleKeyDown(orlinKeyF5);
+    handleKeyUp(orlinKeyF5);
+    handleKeyDown('+');
+    EXPECT_EQ(orlinConstructorArgs().notice, "Slow dive, 24 m a minute (+ / -): F5 to stop");
+    for (int i = 0; i < 12; ++i)
+        handleKeyDown('-');
+    EXPECT_EQ(orlinConstructorArgs().notice, "Slow dive, 6 m a minute (+ / -): F5 to stop") << "below the slowest";
+    colourModel = 0;
 }
 
 // The dive, as a function of time: down at 8 a second from where it began,
@@ -363,6 +411,11 @@ TEST(SlowDive, TurnsAtBothEndsWithAPauseAndNeverJumps)
         EXPECT_FLOAT_EQ(diveDepth(atBottom + 13.0, start), 10.0f);
         EXPECT_FLOAT_EQ(diveDepth(atBottom + 15.9, start), 10.0f) << "no pause at the surface end";
         EXPECT_NEAR(diveDepth(atBottom + 16.0 + 2.5, start), 30.0f, 1e-4) << "not descending again";
+
+        // Started rising, it rises first, then turns at the surface end.
+        EXPECT_NEAR(diveDepth(1.0, 50.0f, simpleRuleDepths, 8.0, true), 42.0f, 1e-4) << "not rising first";
+        EXPECT_FLOAT_EQ(diveDepth((start - 10.0) / 8.0 + 2.9, start, simpleRuleDepths, 8.0, true), 10.0f);
+        EXPECT_NEAR(diveDepth((start - 10.0) / 8.0 + 3.0 + 2.5, start, simpleRuleDepths, 8.0, true), 30.0f, 1e-4);
 
         float previous = diveDepth(0.0, start);
         for (double t = 0.01; t < 120.0; t += 0.01) {

@@ -117,6 +117,18 @@ TEST_F(InputEndToEndTest, FortyStepsDownMoveTheGaugeAndDarkenTheWater)
 
     EXPECT_EQ(bestArrowRow(atDepth10, arrowTopRowAtDepth10, atDepth50), arrowTopRowAtDepth50);
     EXPECT_EQ(bestArrowRow(atDepth50, arrowTopRowAtDepth50, atDepth10), arrowTopRowAtDepth10);
+
+    // 0 takes the viewer back to the surface end, 5 straight down to 50.
+    sendKey(program, "0");
+    settle(1.0);
+    const Image backUp = screenshot(program, dir + "/key0.png");
+    expectColourNear(commonestColour(backUp), {51, 128, 153}, "background after 0");
+    EXPECT_EQ(bestArrowRow(atDepth10, arrowTopRowAtDepth10, backUp), arrowTopRowAtDepth10);
+    sendKey(program, "5");
+    settle(1.0);
+    const Image key5 = screenshot(program, dir + "/key5.png");
+    expectColourNear(commonestColour(key5), {0, 64, 77}, "background after 5");
+    EXPECT_EQ(bestArrowRow(atDepth10, arrowTopRowAtDepth10, key5), arrowTopRowAtDepth50);
 }
 
 // A measured water's background: the water's own light, the veil, in
@@ -185,6 +197,8 @@ TEST_F(InputEndToEndTest, F5DivesBySelfAndAnArrowKeyStopsIt)
 {
     const double startRow = amberArrowRow(screenshot(program, dir + "/before_dive.png"));
     ASSERT_GT(startRow, 0.0);
+    // The quickest pace, six steps up from a diver's 18 a minute.
+    sendKey(program, "KP_Add", 6);
     sendKey(program, "F5");
     settle(2.0);
     // At 8 units a second, 2.925 rows a unit, the arrow is well down by now.
@@ -291,6 +305,41 @@ protected:
 
     std::string home;
 };
+
+// A lesson started from the command line looks as the same state reached by
+// keys: green coastal water at 30 m, the torch on.
+using OptionsEndToEnd = ProgramTest;
+
+TEST_F(OptionsEndToEnd, TheOptionsDrawWhatTheKeysDraw)
+{
+    ASSERT_TRUE(startAndWaitForWindow({}, 20.0, {"--water", "coastal", "--depth=30", "--torch"}));
+    settle(1.0);
+    ASSERT_TRUE(hideHelpPanel(program));
+    const Image byOptions = screenshot(program, dir + "/by_options.png");
+    stopProgram(program);
+
+    ASSERT_TRUE(startAndWaitForWindow());
+    sendKey(program, "F3", 3);
+    sendKey(program, "3");
+    sendKey(program, "F6");
+    settle(1.0);
+    ASSERT_TRUE(hideHelpPanel(program));
+    const Image byKeys = screenshot(program, dir + "/by_keys.png");
+    ASSERT_EQ(byOptions.width, byKeys.width);
+    ASSERT_EQ(byOptions.height, byKeys.height);
+
+    // Only the water surface's ripples, which run on a clock, may differ.
+    long differing = 0;
+    for (int y = 0; y < static_cast<int>(byKeys.height); ++y)
+        for (int x = 0; x < static_cast<int>(byKeys.width); ++x) {
+            const Rgb a = pixelAt(byOptions, x, y);
+            const Rgb b = pixelAt(byKeys, x, y);
+            differing += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) > 12 ? 1 : 0;
+        }
+    EXPECT_LT(differing, static_cast<long>(byKeys.width * byKeys.height) / 50)
+        << "the options and the keys give different pictures (see by_options.png and by_keys.png in " << dir << ")";
+    expectColourNear(commonestColour(byOptions), commonestColour(byKeys), "background");
+}
 
 TEST_F(ScreenshotEndToEnd, F12SavesWhatTheWindowShows)
 {

@@ -373,7 +373,8 @@ TEST_F(OverlayTest, KeysAndMouseThatTheProgramUsesLeaveTheOverlayAlone)
     const Frame before = drawOverlay(*context);
     const std::size_t requestsBefore = timerRequests().size();
 
-    const int programKeys[] = {orlinKeyUp, orlinKeyDown, orlinKeyLeft, orlinKeyRight, 'q', 'Q', 'a', 27, 10};
+    // (Escape closes the overlay's panels: see EscapeClosesOnePanelAPress.)
+    const int programKeys[] = {orlinKeyUp, orlinKeyDown, orlinKeyLeft, orlinKeyRight, 'q', 'Q', 'a', 10};
     for (int key : programKeys)
         pressKey(*context, key);
     heldModifiers = orlinModControl;
@@ -496,6 +497,29 @@ TEST_F(OverlayTest, QuickF2OffAndOnKeepsOneRefreshTimer)
     ASSERT_EQ(timerRequests().size(), 1u);
     fireRequests();
     EXPECT_EQ(timerRequests().size(), 1u);
+}
+
+// Escape closes one open panel a press, the help first, and leaves the
+// "F1: help" hint; held down it closes no more; with nothing open it does
+// nothing, and the host is told so.
+TEST_F(OverlayTest, EscapeClosesOnePanelAPress)
+{
+    auto context = makeContext();
+    pressKey(*context, orlinKeyF2);
+    ASSERT_TRUE(context->panelOpen());
+    const int helpText = drawOverlay(*context).countColour(topLeft, text);
+    context->keyDown(orlinKeyEscape, 0, 0, 0, 0);
+    context->keyDown(orlinKeyEscape, 0, 0, 0, 0);  // key repeat
+    const Frame helpClosed = drawOverlay(*context);
+    EXPECT_GT(helpClosed.countColour(bottomLeft, text), 25) << "the frame rate went with the help";
+    const int hintText = helpClosed.countColour(topLeft, text) + helpClosed.countColour(topLeft, textStrong);
+    EXPECT_GT(hintText, 0) << "no F1 hint where the help was";
+    EXPECT_LT(hintText, helpText / 3) << "the help is still there";
+    EXPECT_TRUE(context->panelOpen());
+    context->keyUp(orlinKeyEscape, 0, 0, 0, 0);
+    pressKey(*context, orlinKeyEscape);
+    EXPECT_EQ(drawOverlay(*context).countColour(bottomLeft, text), 0) << "the frame rate stayed";
+    EXPECT_FALSE(context->panelOpen());
 }
 
 // The GL state a host might have when it calls draw, read back as a table.

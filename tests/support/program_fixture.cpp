@@ -56,9 +56,10 @@ void StartedProgramTest::SetUp()
 }
 
 ::testing::AssertionResult ProgramTest::startAndWaitForWindow(const std::vector<std::string>& env,
-                                                              double timeoutSeconds)
+                                                              double timeoutSeconds,
+                                                              const std::vector<std::string>& args)
 {
-    program = startProgram(dir, env);
+    program = startProgram(dir, env, args);
     if (waitForWindow(program, timeoutSeconds))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "no window within " << timeoutSeconds << " s; standard error:\n"

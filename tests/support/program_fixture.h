@@ -30,11 +30,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the program in `dir` with extra environment entries (see
-    // startProgram) and waits for its window. A failure carries what the
+    // Starts the program in `dir` with extra environment entries and
+    // command-line arguments (see startProgram) and waits for its window. A failure carries what the
     // program wrote to standard error.
     ::testing::AssertionResult startAndWaitForWindow(const std::vector<std::string>& env = {},
-                                                     double timeoutSeconds = 20.0);
+                                                     double timeoutSeconds = 20.0,
+                                                     const std::vector<std::string>& args = {});
 
     std::string dir;
     RunningProgram program;

@@ -54,13 +54,14 @@ void copyAssets(const std::string& dir)
         fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename(), fs::copy_options::overwrite_existing);
 }
 
-RunningProgram startProgram(const std::string& workDir, const std::vector<std::string>& env)
+RunningProgram startProgram(const std::string& workDir, const std::vector<std::string>& env,
+                            const std::vector<std::string>& args)
 {
-    return startProgramAt(programPath(), workDir, env);
+    return startProgramAt(programPath(), workDir, env, args);
 }
 
 RunningProgram startProgramAt(const std::string& binary, const std::string& workDir,
-                              const std::vector<std::string>& env)
+                              const std::vector<std::string>& env, const std::vector<std::string>& args)
 {
     RunningProgram program;
     program.workDir = workDir;
@@ -83,7 +84,11 @@ RunningProgram startProgramAt(const std::string& binary, const std::string& work
             else
                 setenv(name.c_str(), value.c_str(), 1);
         }
-        execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execv(binary.c_str(), argv.data());
         _exit(127);
     }
     program.pid = pid;

@@ -28,11 +28,13 @@ void removeTree(const std::string& path);
 void copyAssets(const std::string& dir);
 
 // Starts the program in workDir with extra environment entries ("NAME=value",
-// or "NAME=" to unset). Output goes to files in workDir.
-RunningProgram startProgram(const std::string& workDir, const std::vector<std::string>& env = {});
+// or "NAME=" to unset) and command-line arguments. Output goes to files in
+// workDir.
+RunningProgram startProgram(const std::string& workDir, const std::vector<std::string>& env = {},
+                            const std::vector<std::string>& args = {});
 // The same for another copy of the program, such as an installed one.
 RunningProgram startProgramAt(const std::string& binary, const std::string& workDir,
-                              const std::vector<std::string>& env = {});
+                              const std::vector<std::string>& env = {}, const std::vector<std::string>& args = {});
 // Waits until a window named "Marivane" of the program is mapped.
 bool waitForWindow(RunningProgram& program, double timeoutSeconds = 20.0);
 // Waits for exit; returns the exit status, or -1 on timeout / death by signal.

@@ -28,6 +28,7 @@ using OrlinModifiersFn = int (*)();
 // orlinKeyReturn); the others have codes from 256 on.
 enum OrlinKey {
     orlinKeyReturn = 10,
+    orlinKeyEscape = 27,
     orlinKeyF1 = 256, orlinKeyF2 = 257, orlinKeyF3 = 258, orlinKeyF4 = 259, orlinKeyF5 = 260,
     orlinKeyF6 = 261, orlinKeyF7 = 262, orlinKeyF8 = 263, orlinKeyF9 = 264, orlinKeyF10 = 265,
     orlinKeyF11 = 266, orlinKeyF12 = 267,
@@ -79,6 +80,9 @@ struct OrlinChart {
     const char* rightLabel;
 };
 
+// The overlay's text size in pixels at scale 1 (setScale multiplies it).
+constexpr int orlinFontPixelSize = 13;
+
 ORLIN_API void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn modifiers);
 
 ORLIN_API extern const float orlinWhite[4];
@@ -106,7 +110,8 @@ public:
     // seconds (through the host's add-timer callback; without one it stays).
     // F1 shows and hides it, F2 shows and hides the frame time and frame rate
     // in the bottom-left corner; with control, alt or meta held they do
-    // nothing. Once the start-up help has faded, a small "F1: help" is left
+    // nothing. Escape closes one of the two that is open, the help first.
+    // Once the start-up help has faded, a small "F1: help" is left
     // in its corner until F1. Every other key and the mouse are left to the
     // host. Panels never cover each other, the host's label or the areas it
     // keeps clear: each goes as near its corner as the others leave room for,
@@ -144,6 +149,9 @@ public:
     // A line of text whose top-right corner is at (right, top); empty or null
     // removes it.
     void setLabel(const char* text, int right, int top);
+    // The label's font size in pixels, for a figure read from afar (at most
+    // 256); 0, as at start, sets it in the overlay's own font.
+    void setLabelHeight(int pixels);
     // A short message in a small panel in the bottom-right corner, shown for
     // the given time; a new message replaces the one shown. A message too
     // wide for the window takes more lines, broken between words (at most
@@ -169,6 +177,10 @@ public:
     void resetView();
     // Draws the overlay. Restores every piece of GL state it touches.
     void draw();
+
+    // Whether the help panel or the frame rate is open (one Escape would
+    // close), so the host knows whether an Escape is the overlay's.
+    bool panelOpen() const;
 
     void keyDown(int key, int x, int y, int reserved1, int reserved2);
     void keyUp(int key, int x, int y, int reserved1, int reserved2);

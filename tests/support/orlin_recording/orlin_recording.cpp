@@ -94,6 +94,11 @@ void OrlinContext::setChart(const OrlinChart* chart)
     orlinCalls().push_back({"setChart", {chart != nullptr ? chart->groupCount : -1}});
 }
 
+void OrlinContext::setLabelHeight(int pixels)
+{
+    orlinCalls().push_back({"setLabelHeight", {pixels}});
+}
+
 void OrlinContext::showChart(bool shown)
 {
     orlinCalls().push_back({"showChart", {shown ? 1 : 0}});
@@ -172,6 +177,18 @@ void OrlinContext::resetView()
 void OrlinContext::draw()
 {
     orlinCalls().push_back({"draw", {}});
+}
+
+bool& orlinPanelOpen()
+{
+    static bool open = false;
+    return open;
+}
+
+// A question, not a call: left out of the record.
+bool OrlinContext::panelOpen() const
+{
+    return orlinPanelOpen();
 }
 
 void OrlinContext::keyDown(int key, int x, int y, int a, int b)

@@ -29,6 +29,9 @@ void clearOrlinCalls();
 // The calls with this name, in order.
 std::vector<OrlinCall> orlinCallsNamed(const std::string& name);
 
+// What panelOpen answers (false unless a test sets it).
+bool& orlinPanelOpen();
+
 // What orlinInit was given.
 struct OrlinInitArgs {
     OrlinAddTimerFn addTimer = nullptr;
