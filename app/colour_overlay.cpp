@@ -6,6 +6,7 @@
 
 #include <orlin/orlin.h>
 
+#include "language/translation.h"
 #include "logic/colour_chart.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
@@ -28,17 +29,19 @@ void handOverChart()
 {
     const float chartDepth = std::round(depth);
     const ColourChartPatches patches = colourChartPatches(colourModel, chartDepth);
-    std::string atDepthLabel = "at " + depthText(colourModel, chartDepth, false);
+    const std::string atDepth = depthText(colourModel, chartDepth, false);
+    std::string atDepthLabel = formatted(tr("at %s"), atDepth.c_str());
     if (measuredModel(colourModel)) {
         char stops[24];
-        std::snprintf(stops, sizeof stops, ", %+.1f EV", patches.exposureStops);
-        atDepthLabel += stops;
+        std::snprintf(stops, sizeof stops, "%+.1f", patches.exposureStops);
+        // TRANSLATORS: the exposure correction in stops, as photographers write it.
+        atDepthLabel = formatted(tr("at %s, %s EV"), atDepth.c_str(), localFigure(stops).c_str());
     }
-    const std::string balancedLabel = "at " + depthText(colourModel, chartDepth, false) + ", white-balanced";
+    const std::string balancedLabel = formatted(tr("at %s, white-balanced"), atDepth.c_str());
     const std::string minLabel = depthText(colourModel, minDepth, false);
     const std::string maxLabel = depthText(colourModel, maxDepth, false);
     const OrlinSwatchGroup groups[] = {
-        {"surface", 6, 4, patches.surface.data()},
+        {trc("chart", "surface"), 6, 4, patches.surface.data()},
         {atDepthLabel.c_str(), 6, 4, patches.atDepth.data()},
         {balancedLabel.c_str(), 6, 4, patches.whiteBalanced.data()},
     };
@@ -52,7 +55,7 @@ void handOverChart()
                                    {plot.green, ChartPlot::points, greenLine},
                                    {plot.blue, ChartPlot::points, blueLine}};
 
-    const std::string title = std::string("Colour chart: ") + colourModelName(colourModel);
+    const std::string title = formatted(tr("Colour chart: %s"), tr(colourModelName(colourModel)));
     OrlinChart chart{};
     chart.title = title.c_str();
     chart.groups = groups;
@@ -76,7 +79,9 @@ void syncColourOverlay()
     // The water and the depth, in the units divers use; nothing for the
     // simple rule.
     const std::string label =
-        measuredModel(colourModel) ? std::string(colourModelName(colourModel)) + ", " + depthText(colourModel, depth, true) : "";
+        measuredModel(colourModel)
+            ? formatted(tr("%s, %s"), tr(colourModelName(colourModel)), depthText(colourModel, depth, true).c_str())
+            : "";
     if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         // Under the gauge, flush with its right edge.
         guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include "input/key_translation.h"
+#include "language/translation.h"
 #include "logic/depth_range.h"
 #include "logic/slow_dive.h"
 #include "render/depth_lighting.h"
@@ -28,7 +29,7 @@ bool escapeLeftFullScreen = false;
 // While the depth moves by itself the viewer is told how to stop it.
 void showDiveNotice()
 {
-    guiContext->setNotice(diveActive() ? "Slow dive: F5 to stop" : nullptr);
+    guiContext->setNotice(diveActive() ? tr("Slow dive: F5 to stop") : nullptr);
 }
 
 // The program's function keys act when pressed without control, alt or meta,

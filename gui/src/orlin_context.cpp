@@ -7,6 +7,7 @@
 #include "context_impl.h"
 #include "context_registry.h"
 #include "host_callbacks.h"
+#include "library_texts.h"
 #include "message_text.h"
 #include "overlay_renderer.h"
 #include "text_renderer.h"
@@ -83,7 +84,7 @@ bool layOutPanels(OrlinContext::Impl& context, OverlayMetrics& used)
         if (context.help.shown)
             sizes[helpSlot] = helpPanelSize(style, context.help, maxWidth);
         else if (context.help.hintShown)
-            sizes[hintSlot] = textPanelSize(style, helpHint, maxWidth);
+            sizes[hintSlot] = textPanelSize(style, helpHint(), maxWidth);
         if (context.chart.shown)
             sizes[chartSlot] = chartPanelSize(style, context.chart, maxWidth);
         if (context.frameRate.shown)
@@ -122,7 +123,7 @@ void paintPanel(OrlinContext::Impl& context, const PanelStyle& style, int slot, 
     QuadBatch& batch = context.batch;
     switch (slot) {
     case helpSlot: addHelpPanel(batch, style, context.help, box); break;
-    case hintSlot: addTextPanel(batch, style, helpHint, box); break;
+    case hintSlot: addTextPanel(batch, style, helpHint(), box); break;
     case chartSlot: addChartPanel(batch, style, context.chart, box); break;
     case frameRateSlot: addFrameRatePanel(batch, style, context.frameRate, box); break;
     case noticeSlot: addTextPanel(batch, style, context.notice.c_str(), box); break;
