@@ -37,9 +37,12 @@ void handOverChart()
         // TRANSLATORS: the exposure correction in stops, as photographers write it.
         atDepthLabel = formatted(tr("at %s, %s EV"), atDepth.c_str(), localFigure(stops).c_str());
     }
-    const std::string balancedLabel = formatted(tr("at %s, white-balanced"), atDepth.c_str());
-    const std::string minLabel = depthText(colourModel, minDepth, false);
-    const std::string maxLabel = depthText(colourModel, maxDepth, false);
+    // The group beside it already says the depth: the chart stays narrow
+    // enough to stand beside the longest water's label.
+    const std::string balancedLabel = tr("white-balanced");
+    const DepthRange range = modelDepthRange(colourModel);
+    const std::string minLabel = depthText(colourModel, range.shallowest, false);
+    const std::string maxLabel = depthText(colourModel, range.deepest, false);
     const OrlinSwatchGroup groups[] = {
         {trc("chart", "surface"), 6, 4, patches.surface.data()},
         {atDepthLabel.c_str(), 6, 4, patches.atDepth.data()},
@@ -62,7 +65,7 @@ void handOverChart()
     chart.groupCount = 3;
     chart.lines = lines;
     chart.lineCount = 3;
-    chart.marker = (chartDepth - minDepth) / (maxDepth - minDepth);
+    chart.marker = static_cast<float>(chartAxisFraction(colourModel, chartDepth));
     chart.leftLabel = minLabel.c_str();
     chart.rightLabel = maxLabel.c_str();
     guiContext->setChart(&chart);
@@ -76,12 +79,15 @@ void syncColourOverlay()
         return;
     const bool modelChanged = shown.model != colourModel;
     const GaugeOrigin gauge = gaugeOrigin();
-    // The water and the depth, in the units divers use; nothing for the
-    // simple rule.
-    const std::string label =
-        measuredModel(colourModel)
-            ? formatted(tr("%s, %s"), tr(colourModelName(colourModel)), depthText(colourModel, depth, true).c_str())
-            : "";
+    // Once F3 has been used, the model's name, so it always says where it has
+    // got to (the start shows the simple rule as it always has, unlabelled);
+    // for a water with the depth in the units divers use (the simple rule's
+    // depth has no unit, and the gauge shows it).
+    static bool modelChosen = false;
+    modelChosen = modelChosen || measuredModel(colourModel);
+    std::string label = modelChosen ? tr(colourModelName(colourModel)) : "";
+    if (measuredModel(colourModel))
+        label = formatted(tr("%s, %s"), label.c_str(), depthText(colourModel, depth, true).c_str());
     if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
         // Under the gauge, flush with its right edge.
         guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),

@@ -14,9 +14,8 @@
 #include "app/startup_trace.h"
 #include "app/teardown.h"
 #include "app/timer_list.h"
-#include "assets/asset_path.h"
-#include "assets/asset_problems.h"
 #include "assets/mesh.h"
+#include "assets/mesh_asset.h"
 #include "assets/texture_set.h"
 #include "input/key_translation.h"
 #include "language/translation.h"
@@ -84,6 +83,10 @@ void startUp()
     for (const Control& control : controls)
         helpRows.push_back({tr(control.keys), tr(control.action)});
     guiContext->setHelp(tr(controlsTitle), helpRows.data(), static_cast<int>(helpRows.size()));
+    std::vector<OrlinHelpRow> briefRows;
+    for (const Control& control : controls)
+        briefRows.push_back({tr(control.briefKeys), tr(control.briefAction)});
+    guiContext->setBriefHelp(briefRows.data(), static_cast<int>(briefRows.size()));
     std::atexit(teardown);
     traceStartupPhase("gui");
 
@@ -97,13 +100,7 @@ void startUp()
     traceStartupPhase("environment_box");
     sunPosition = new float[3];
     std::memcpy(sunPosition, initialSunPosition, sizeof initialSunPosition);
-    const AssetLocation meshLocation = locateAsset(meshFileName);
-    fishMesh = new Mesh(meshLocation.path);
-    if (fishMesh->positions == nullptr)
-        reportAssetProblem(std::string("mesh \"") + meshFileName + "\" could not be opened (looked in " +
-                           describePlacesTried(meshLocation.tried) + "); drawing no fish");
-    else if (fishMesh->indexCount == 0)
-        reportAssetProblem(std::string("mesh \"") + meshFileName + "\" holds no faces; drawing no fish");
+    fishMesh = loadMeshAsset(meshFileName);
     showAssetNotice();
     traceStartupPhase("mesh");
 }

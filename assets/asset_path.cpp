@@ -37,14 +37,27 @@ AssetLocation locateAssetIn(const std::string& fileName, const std::string& work
     // The bare name opens in the working directory exactly as before; the
     // warning names the folder in full.
     const std::string local = workDir.empty() ? fileName : (fs::path(workDir) / fileName).string();
-    location.tried.push_back((fs::path(workDir.empty() ? currentDir() : workDir) / fileName).string());
+    const std::string workFolder = workDir.empty() ? currentDir() : workDir;
+    location.tried.push_back((fs::path(workFolder) / fileName).string());
     location.path = local;
-    if (present(local) || installedDir.empty())
+    location.folder = workFolder;
+    if (installedDir.empty())
         return location;
     const std::string installed = (fs::path(installedDir) / fileName).string();
+    if (present(local)) {
+        // The same folder under two names is no second copy.
+        std::error_code ignored;
+        if (present(installed) && !fs::equivalent(local, installed, ignored)) {
+            location.fallback = installed;
+            location.fallbackFolder = installedDir;
+        }
+        return location;
+    }
     location.tried.push_back(installed);
-    if (present(installed))
+    if (present(installed)) {
         location.path = installed;
+        location.folder = installedDir;
+    }
     return location;
 }
 

@@ -9,7 +9,12 @@
 
 struct AssetLocation {
     std::string path;                // what to open
+    std::string folder;              // the folder of `path`, in full, for a message
     std::vector<std::string> tried;  // every place looked at, in order, for a warning
+    // The installed copy when the working directory's file shadows it: used
+    // when that file turns out unusable. Empty when there is none.
+    std::string fallback;
+    std::string fallbackFolder;
 };
 
 // Looks for fileName in workDir (empty: the working directory, opened by the

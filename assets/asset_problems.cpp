@@ -35,3 +35,20 @@ std::size_t assetProblemCount()
 {
     return problems().count;
 }
+
+std::string unusableAssetText(const std::string& kind, const std::string& fileName, const AssetLocation& location,
+                              const std::string& reason)
+{
+    if (reason == "missing")
+        return "The " + kind + " \"" + fileName + "\" could not be used (missing; looked in " +
+               describePlacesTried(location.tried) + ")";
+    return "The " + kind + " \"" + fileName + "\" in " + location.folder + " could not be used (" + reason + ")";
+}
+
+std::string fallbackText(const AssetLocation& location, const std::string& installedFailure, const std::string& without)
+{
+    if (installedFailure.empty())
+        return ", so the installed copy in " + location.fallbackFolder + " is used instead.";
+    return "; the installed copy in " + location.fallbackFolder + " cannot be used either (" + installedFailure +
+           "), so " + without + ".";
+}

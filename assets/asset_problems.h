@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "assets/asset_path.h"
+
 void reportAssetProblem(const std::string& text);
 
 // The first lines reported, in order: no more than a window could show, so
@@ -16,3 +18,15 @@ constexpr std::size_t keptAssetProblems = 16;
 const std::vector<std::string>& assetProblems();
 // How many were reported in all.
 std::size_t assetProblemCount();
+
+// The start of a sentence about a file that could not be used, naming it
+// with its folder: 'The texture "rock.png" in /home/ann/dive could not be
+// used (a folder, not a file)'. A missing file names every place looked in.
+std::string unusableAssetText(const std::string& kind, const std::string& fileName, const AssetLocation& location,
+                              const std::string& reason);
+
+// What happened when the working directory's copy could not be used and the
+// installed one was tried: ", so the installed copy in <folder> is used
+// instead." or "; the installed copy in <folder> cannot be used either
+// (<reason>), so <without>." The caller's text before it is a sentence's start.
+std::string fallbackText(const AssetLocation& location, const std::string& installedFailure, const std::string& without);

@@ -4,10 +4,13 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <utility>
 
 #include <png.h>
+
+#include "platform/regular_file.h"
 
 Image::Image(const Image& other)
     : width(other.width), height(other.height), bitDepth(other.bitDepth), channels(other.channels)
@@ -98,9 +101,16 @@ void onPngWarning(png_structp png, png_const_charp message)
         keepMessage(messages->warning, message);
 }
 
-// libpng reports errors by longjmp, so this part holds nothing with a
-// destructor. On success the decoded rows stay in the read structures.
-bool decodePng(std::FILE* file, png_structp png, png_infop info)
+// Ancillary chunks this program has no use for. libpng skips them unread
+// instead of allocating, inflating and keeping them: a text chunk that claims
+// 2 GB then costs nothing. tRNS stays: it is the transparency.
+constexpr png_byte unusedChunks[] = "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0sBIT\0sCAL\0sPLT\0sRGB\0"
+                                    "tEXt\0tIME\0zTXt";
+
+// The header stage: libpng reads everything up to the picture data, learns
+// the limits first, and is told the transforms. libpng reports errors by
+// longjmp, so this part holds nothing with a destructor.
+bool decodePngHeader(std::FILE* file, png_structp png, png_infop info)
 {
     if (setjmp(png_jmpbuf(png)))
         return false;
@@ -108,7 +118,33 @@ bool decodePng(std::FILE* file, png_structp png, png_infop info)
     png_set_sig_bytes(png, 4);
     // Refuse sizes no texture can hold before anything is allocated for them.
     png_set_user_limits(png, maxImageSide, maxImageSide);
-    png_read_png(png, info, PNG_TRANSFORM_STRIP_16 | PNG_TRANSFORM_PACKING, nullptr);
+    // No chunk this program reads needs more than a palette's bytes; unknown
+    // and unused chunks are dropped, and only a few may be kept at all.
+    png_set_chunk_malloc_max(png, maxPngChunkBytes);
+    png_set_chunk_cache_max(png, 32);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, unusedChunks,
+                                static_cast<int>(sizeof unusedChunks / 5));
+    png_read_info(png, info);
+    // As the picture's author sees it: palette colours rather than indices,
+    // grey of 1, 2 or 4 bits scaled to 0..255, a tRNS colour key as alpha,
+    // and 16-bit samples cut to their high byte. 8-bit grey, grey+alpha, RGB
+    // and RGBA without tRNS pass through untouched.
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_packing(png);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    return true;
+}
+
+// The picture stage: rows straight into the caller's buffer through `rows`.
+bool decodePngRows(png_structp png, png_infop info, png_bytepp rows)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_image(png, rows);
+    png_read_end(png, info);
     return true;
 }
 
@@ -139,16 +175,53 @@ void setFailure(std::string* failure, std::string reason)
         *failure = std::move(reason);
 }
 
+// Decodes the picture after the signature into `image`; returns the reason
+// when it cannot, with `image` then in any state.
+std::string decodeInto(std::FILE* file, png_structp png, png_infop info, const PngMessages& messages, Image& image)
+{
+    if (!decodePngHeader(file, png, info))
+        return describeDecodeFailure(messages);
+    const std::uint32_t width = png_get_image_width(png, info);
+    const std::uint32_t height = png_get_image_height(png, info);
+    const std::uint8_t bitDepth = png_get_bit_depth(png, info);
+    const std::uint8_t channels = png_get_channels(png, info);
+    const std::uint64_t rowBytes = png_get_rowbytes(png, info);
+    if (bitDepth != 8 || channels < 1 || channels > 4 || rowBytes != std::uint64_t{width} * channels)
+        return "corrupt or unsupported PNG data (unexpected sample layout)";
+    const std::uint64_t bytes = rowBytes * height;
+    if (bytes > maxImageBytes)
+        return std::to_string(width) + "x" + std::to_string(height) + " pixels of " + std::to_string(channels) +
+               " channel" + (channels == 1 ? "" : "s") + " take " + describeByteCount(bytes) +
+               ", more than the largest texture this program loads, " + describeByteCount(maxImageBytes);
+    image.width = width;
+    image.height = height;
+    image.bitDepth = bitDepth;
+    image.channels = channels;
+    // A picture too big to hold is one that did not load: no exception may
+    // leave the file and libpng's structures behind.
+    image.pixels = new (std::nothrow) unsigned char[static_cast<std::size_t>(bytes)];
+    std::unique_ptr<png_bytep[]> rows(new (std::nothrow) png_bytep[height]);
+    if (image.pixels == nullptr || rows == nullptr)
+        return "not enough memory to hold the picture";
+    // libpng delivers rows top-down; OpenGL wants the bottom row first, so
+    // the file's first row goes to the end of the buffer.
+    for (std::uint32_t i = 0; i < height; ++i)
+        rows[i] = image.pixels + static_cast<std::size_t>(height - 1 - i) * rowBytes;
+    if (!decodePngRows(png, info, rows.get()))
+        return describeDecodeFailure(messages);
+    return {};
+}
+
 }  // namespace
 
 Image loadPng(const std::string& fileName, std::string* failure)
 {
     Image result;
     setFailure(failure, "");
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    std::string refused;
+    std::FILE* file = openRegularFile(fileName, maxPngFileBytes, refused);
     if (file == nullptr) {
-        setFailure(failure, errno == ENOENT ? std::string("missing")
-                                            : std::string("cannot be opened: ") + std::strerror(errno));
+        setFailure(failure, refused);
         return result;
     }
 
@@ -192,27 +265,10 @@ Image loadPng(const std::string& fileName, std::string* failure)
         return result;
     }
 
-    if (decodePng(file, png, info)) {
-        result.width = png_get_image_width(png, info);
-        result.height = png_get_image_height(png, info);
-        result.bitDepth = png_get_bit_depth(png, info);
-        result.channels = png_get_channels(png, info);
-        const std::uint32_t stride = result.stride();
-        png_bytepp rows = png_get_rows(png, info);
-        // A picture too big to copy is one that did not load: no exception
-        // may leave the file and libpng's structures behind.
-        if (rows != nullptr && stride <= png_get_rowbytes(png, info))
-            result.pixels = new (std::nothrow) unsigned char[static_cast<std::size_t>(stride) * result.height];
-        if (result.pixels != nullptr) {
-            // Rows come top-down from libpng; OpenGL wants the bottom row first.
-            for (std::uint32_t i = 0; i < result.height; ++i)
-                std::memcpy(result.pixels + static_cast<std::size_t>(i) * stride, rows[result.height - 1 - i], stride);
-        } else {
-            result = Image();
-            setFailure(failure, "not enough memory to hold the picture");
-        }
-    } else {
-        setFailure(failure, describeDecodeFailure(messages));
+    const std::string failed = decodeInto(file, png, info, messages, result);
+    if (!failed.empty()) {
+        result = Image();
+        setFailure(failure, failed);
     }
     png_destroy_read_struct(&png, &info, nullptr);
     std::fclose(file);

@@ -32,6 +32,11 @@ void loadTextures()
         const AssetLocation location = locateAsset(entry.fileName);
         std::string failure;
         Image image = loadPng(location.path, &failure);
+        // A broken copy in the working directory does not hide a good
+        // installed one.
+        std::string installedFailure;
+        if (image.empty() && !location.fallback.empty())
+            image = loadPng(location.fallback, &installedFailure);
         unsigned& name = textures.*entry.name;
         glGenTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, name);
@@ -45,15 +50,14 @@ void loadTextures()
             else
                 glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
                              GL_UNSIGNED_BYTE, image.pixels);
-        } else {
-            std::string reason = failure.empty() ? std::string("not a picture OpenGL can take") : failure;
-            if (reason == "missing")
-                reason += "; looked in " + describePlacesTried(location.tried);
-            else if (location.path != entry.fileName)
-                reason += " in " + location.path;
-            reportAssetProblem(std::string("texture \"") + entry.fileName + "\" not loaded (" + reason +
-                               "); drawing without it");
         }
+        const char* const without = "the scene is drawn without it";
+        const std::string reason = failure.empty() ? std::string("not a picture OpenGL can take") : failure;
+        if (!location.fallback.empty() && !failure.empty())
+            reportAssetProblem(unusableAssetText("texture", entry.fileName, location, reason) +
+                               fallbackText(location, installedFailure, without));
+        else if (format == 0 || image.pixels == nullptr)
+            reportAssetProblem(unusableAssetText("texture", entry.fileName, location, reason) + ", so " + without + ".");
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, entry.mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

@@ -22,17 +22,22 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 
 set(CPACK_DEBIAN_MARIVANE_PACKAGE_NAME marivane)
 set(CPACK_DEBIAN_MARIVANE_PACKAGE_SECTION science)
-# CPack indents the extended description and turns its empty lines into
-# the " ." paragraph breaks of a control file.
+# The extended description is the README's opening paragraph, so the two
+# never tell different stories. CPack indents it and turns its empty lines
+# into the " ." paragraph breaks of a control file.
+file(READ ${CMAKE_SOURCE_DIR}/README.md MARIVANE_README)
+string(REGEX MATCH "Marivane is a small desktop demonstration[^\n]*(\n[^\n]+)*" MARIVANE_README_OPENING
+  "${MARIVANE_README}")
+if(NOT MARIVANE_README_OPENING)
+  message(FATAL_ERROR "README.md has lost its opening paragraph (\"Marivane is a small desktop demonstration ...\"), "
+    "which the package description is made from")
+endif()
 set(CPACK_COMPONENT_MARIVANE_DESCRIPTION "underwater demonstration of how daylight loses its colours
-Marivane shows, in one OpenGL window, how daylight loses its colours as a
-diver descends: a tiled rock sea floor, the rippling underside of the water
-surface, the sun glowing through it, six mackerel in six coloured skins and
-a depth gauge. The arrow keys change the depth, which drives every colour:
-red is gone after 20 units of descent, green and blue fade to black at 90.
+${MARIVANE_README_OPENING}
 
 The package also holds liborlin, the small GUI overlay library the program
-draws its help panel and frame rate with.")
+draws its panels with: the help, the frame rate, the colour chart, the
+colour model's name under the gauge and its messages.")
 # liborlin.so.1 lives in this package: a shlibs file for packages that link
 # it, and the ldconfig trigger.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)

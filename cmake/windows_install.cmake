@@ -28,7 +28,8 @@ file(GLOB MARIVANE_DEPENDENCY_DLLS ${MARIVANE_WINDOWS_PREFIX}/bin/*.dll)
 install(FILES ${MARIVANE_DEPENDENCY_DLLS} DESTINATION . COMPONENT marivane)
 install(DIRECTORY ${MARIVANE_ASSET_DIR}/ DESTINATION . COMPONENT marivane)
 install(FILES /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf DESTINATION . COMPONENT marivane)
-install(FILES packaging/windows/README.txt DESTINATION . COMPONENT marivane)
+# Written by the native build, its controls listed from the program's table.
+install(FILES ${MARIVANE_ASSET_DIR}/../windows/README.txt DESTINATION . COMPONENT marivane)
 install(FILES ${MARIVANE_ICO} DESTINATION . COMPONENT marivane)
 install(FILES packaging/copyright DESTINATION licences RENAME marivane.txt COMPONENT marivane)
 install(FILES /usr/share/doc/fonts-dejavu-core/copyright DESTINATION licences RENAME dejavu-fonts.txt

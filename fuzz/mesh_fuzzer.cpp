@@ -16,8 +16,16 @@ volatile float sink;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Mesh* mesh = new Mesh(writeFuzzInput(data, size));
-    // The file opened, so every array exists, at its exact length.
+    MeshReadNotes notes;
+    Mesh* mesh = new Mesh(writeFuzzInput(data, size), &notes);
+    // A file refused as a whole (UTF-16) is the empty mesh, said in words.
+    if (!notes.refused.empty()) {
+        require(mesh->vertexCount == 0 && mesh->indexCount == 0 && mesh->positions == nullptr &&
+                mesh->indices == nullptr);
+        releaseMesh(mesh);
+        return 0;
+    }
+    // The file was read, so every array exists, at its exact length.
     require(mesh->positions != nullptr && mesh->normals != nullptr && mesh->texCoords != nullptr &&
             mesh->indices != nullptr);
     require(mesh->vertexCount >= 0 && mesh->indexCount >= 0 && mesh->indexCount % 3 == 0);

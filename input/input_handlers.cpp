@@ -6,6 +6,7 @@
 
 #include "input/key_translation.h"
 #include "language/translation.h"
+#include "logic/colour_models.h"
 #include "logic/depth_range.h"
 #include "logic/slow_dive.h"
 #include "render/depth_lighting.h"
@@ -68,20 +69,24 @@ void handleKeyDown(int key)
         stopDive();
         showDiveNotice();
     }
+    const DepthRange range = modelDepthRange(colourModel);
     if (key == orlinKeyUp) {
         depth = depth - 1.0f;
-        if (depth < minDepth)
-            depth = minDepth;
+        if (depth < range.shallowest)
+            depth = range.shallowest;
     } else if (key == orlinKeyDown) {
         depth = depth + 1.0f;
-        if (depth > maxDepth)
-            depth = maxDepth;
+        if (depth > range.deepest)
+            depth = range.deepest;
     } else if (key == orlinKeyHome) {
         cameraPitch = initialCameraPitch;
         cameraYaw = initialCameraYaw;
     } else if (key == orlinKeyF3) {
-        if (firstPlainPress(f3Held, modifiers))
+        if (firstPlainPress(f3Held, modifiers)) {
+            // The depth stays where the next model has it too.
             colourModel = (colourModel + 1) % colourModelCount();
+            depth = clampDepth(depth, modelDepthRange(colourModel));
+        }
     } else if (key == orlinKeyF4) {
         if (firstPlainPress(f4Held, modifiers))
             colourChartShown = !colourChartShown;

@@ -6,6 +6,13 @@ std::vector<std::string> assetNoticeLines(const std::vector<std::string>& proble
 {
     count = std::max(count, problems.size());
     std::vector<std::string> lines;
+    // Many at once is nearly always the program started away from its
+    // assets: one sentence that says what to do; standard error has them all.
+    if (count > assetNoticeShownProblems + 1) {
+        lines.push_back(std::to_string(count) +
+                        " assets could not be loaded: start Marivane from its assets folder, or install it");
+        return lines;
+    }
     // A last line that would only count one more problem shows it instead.
     const std::size_t shown =
         std::min(problems.size(), count == assetNoticeShownProblems + 1 ? count : assetNoticeShownProblems);

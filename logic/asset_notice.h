@@ -1,5 +1,7 @@
-// What the window says about the asset files that did not load: the first
-// few problems as standard error gave them, then how many more there were.
+// What the window says about the asset files that did not load: a few
+// problems as standard error gave them, one line each (the overlay wraps a
+// long one), or, when there are more, one sentence saying how many and what
+// to do. Standard error keeps every problem's full text.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,7 @@
 #include "logic/colour_chart.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "language/translation.h"
@@ -46,11 +48,33 @@ std::string depthText(int model, double atDepth, bool withFeet)
     return text;
 }
 
+double chartAxisFraction(int model, double atDepth)
+{
+    const DepthRange range = modelDepthRange(model);
+    if (!measuredModel(model))
+        return (atDepth - range.shallowest) / (range.deepest - range.shallowest);
+    const double top = std::sqrt(static_cast<double>(range.shallowest));
+    return (std::sqrt(std::max(atDepth, 0.0)) - top) / (std::sqrt(static_cast<double>(range.deepest)) - top);
+}
+
+double chartAxisDepth(int model, double fraction)
+{
+    const DepthRange range = modelDepthRange(model);
+    if (!measuredModel(model))
+        return range.shallowest + (range.deepest - range.shallowest) * fraction;
+    const double top = std::sqrt(static_cast<double>(range.shallowest));
+    const double root = top + (std::sqrt(static_cast<double>(range.deepest)) - top) * fraction;
+    return root * root;
+}
+
 ChartPlot chartPlot(int model)
 {
     ChartPlot plot;
     for (int i = 0; i < ChartPlot::points; ++i) {
-        const DepthFactors f = modelDepthFactors(model, minDepth + (maxDepth - minDepth) * i / (ChartPlot::points - 1));
+        const float atDepth =
+            measuredModel(model) ? static_cast<float>(chartAxisDepth(model, static_cast<double>(i) / (ChartPlot::points - 1)))
+                                 : minDepth + (maxDepth - minDepth) * i / (ChartPlot::points - 1);
+        const DepthFactors f = modelDepthFactors(model, atDepth);
         plot.red[i] = f.red;
         plot.green[i] = f.green;
         plot.blue[i] = f.blue;

@@ -23,8 +23,15 @@ ColourChartPatches colourChartPatches(int model, float atDepth);
 // under the measured waters; the simple rule's depth has no unit.
 std::string depthText(int model, double atDepth, bool withFeet);
 
-// The model's red, green and blue factors at evenly spaced depths from the
-// surface end to the sea floor end.
+// Where a depth lies along the plot's depth axis (0 at the model's shallow
+// end, 1 at its deep end), and the depth at such a place. The simple rule's
+// axis is linear; the measured waters' goes by the square root of the depth,
+// so the first 10 m, where red, orange and yellow go, take a third of it.
+double chartAxisFraction(int model, double atDepth);
+double chartAxisDepth(int model, double fraction);
+
+// The model's red, green and blue factors at evenly spaced places along the
+// plot's depth axis, from the surface end to the sea floor end.
 struct ChartPlot {
     static constexpr int points = 81;
     float red[points];

@@ -49,3 +49,8 @@ bool measuredModel(int model)
 {
     return model > 0 && model < colourModelCount();
 }
+
+DepthRange modelDepthRange(int model)
+{
+    return measuredModel(model) ? measuredDepths : simpleRuleDepths;
+}

@@ -4,6 +4,8 @@
 // metres and whose factors come from sea water's spectra.
 #pragma once
 
+#include "logic/depth_range.h"
+
 // Per-channel attenuation at a depth, each clamped to 0..1.
 struct DepthFactors {
     float red;
@@ -24,3 +26,7 @@ DepthFactors modelDepthFactors(int model, float atDepth);
 // Whether a model is one of the measured water types (model - 1 is then the
 // water type).
 bool measuredModel(int model);
+
+// The depths a model takes: the simple rule 10..90, the measured waters from
+// just below the surface to 90 m.
+DepthRange modelDepthRange(int model);

@@ -5,28 +5,29 @@
 
 #include "logic/depth_range.h"
 
-float diveDepth(double elapsed, float fromDepth)
+float diveDepth(double elapsed, float fromDepth, DepthRange range)
 {
-    const double from = std::clamp(static_cast<double>(fromDepth), static_cast<double>(minDepth),
-                                   static_cast<double>(maxDepth));
+    const double shallowest = range.shallowest;
+    const double deepest = range.deepest;
+    const double from = std::clamp(static_cast<double>(fromDepth), shallowest, deepest);
     const double t = std::max(elapsed, 0.0);
-    const double firstDescent = (maxDepth - from) / diveSpeed;
+    const double firstDescent = (deepest - from) / diveSpeed;
     double d;
     if (t < firstDescent) {
         d = from + diveSpeed * t;
     } else {
         // Then round after round: pause deep, rise, pause at the top, descend.
-        const double travel = (maxDepth - minDepth) / diveSpeed;
+        const double travel = (deepest - shallowest) / diveSpeed;
         const double round = 2.0 * (divePauseSeconds + travel);
         const double u = std::fmod(t - firstDescent, round);
         if (u < divePauseSeconds)
-            d = maxDepth;
+            d = deepest;
         else if (u < divePauseSeconds + travel)
-            d = maxDepth - diveSpeed * (u - divePauseSeconds);
+            d = deepest - diveSpeed * (u - divePauseSeconds);
         else if (u < 2.0 * divePauseSeconds + travel)
-            d = minDepth;
+            d = shallowest;
         else
-            d = minDepth + diveSpeed * (u - 2.0 * divePauseSeconds - travel);
+            d = shallowest + diveSpeed * (u - 2.0 * divePauseSeconds - travel);
     }
-    return static_cast<float>(std::clamp(d, static_cast<double>(minDepth), static_cast<double>(maxDepth)));
+    return static_cast<float>(std::clamp(d, shallowest, deepest));
 }

@@ -32,8 +32,12 @@ float gaugeRightEdge()
     return origin.x + (gaugeArrowX + gaugeArrowWidth) * origin.scale;
 }
 
-float gaugeArrowOffset(float atDepth)
+float gaugeArrowOffset(float atDepth, DepthRange range)
 {
+    if (range.shallowest < minDepth && atDepth < minDepth) {
+        const double above = (static_cast<double>(minDepth) - atDepth) / (minDepth - range.shallowest);
+        return gaugeArrowOffset(minDepth) + static_cast<float>(above * gaugeArrowInset);
+    }
     double travelled = 1.0 - depthRangeFraction(atDepth);
     return static_cast<float>(travelled * gaugeArrowTravel - 5.0 + 6.0);
 }

@@ -2,6 +2,8 @@
 // it, in overlay pixels from the lower-left corner.
 #pragma once
 
+#include "logic/depth_range.h"
+
 constexpr float gaugeScaleX = 576.0f;
 constexpr float gaugeScaleY = 117.0f;
 constexpr float gaugeScaleWidth = 41.0f;
@@ -34,5 +36,11 @@ float fullScreenScale(int height);
 float gaugeLeftEdge();
 float gaugeRightEdge();
 
+// How far the arrow's centre line stands inside either end of the scale.
+constexpr float gaugeArrowInset = 6.0f;
+
 // Arrow's lower edge relative to the scale's origin at a depth (not clamped).
-float gaugeArrowOffset(float atDepth);
+// The scale's printed marks run from 10 to 90. A range that starts above 10
+// (the measured waters, from 1 m) keeps the marks true from 10 down and
+// spends the scale's last few pixels above the 10 mark on the first metres.
+float gaugeArrowOffset(float atDepth, DepthRange range = simpleRuleDepths);

@@ -1,5 +1,6 @@
 #include "logic/slow_dive.h"
 
+#include "logic/colour_models.h"
 #include "logic/depth_range.h"
 #include "logic/dive_curve.h"
 #include "state/program_state.h"
@@ -38,5 +39,5 @@ void advanceDive(double now)
         startDepth = depth;
     }
     if (state == DiveState::running)
-        depth = diveDepth(now - startTime, startDepth);
+        depth = diveDepth(now - startTime, startDepth, modelDepthRange(colourModel));
 }

@@ -19,12 +19,20 @@ double particleScattering(double wavelength, double chlorophyll);
 // Backscattering, Morel and Maritorena (2001): the water's half of b_w, and
 // the particles' b_bp = (0.002 + 0.01 (0.5 - 0.25 log10 Chl)(lambda / 550)^nu) b_p.
 double backscattering(double wavelength, double chlorophyll);
+// The particles' share of backward scattering, b_bp / b_p, of the same.
+double particleBackscatteringRatio(double wavelength, double chlorophyll);
 
-// Absorption from the measured Kd through Gordon (1989), "Can the
-// Lambert-Beer law be applied to the diffuse attenuation coefficient of ocean
-// water?", Limnol. Oceanogr. 34(8), 1389-1409: Kd = 1.0395 (a + b_b) / mu0,
-// with the sun at the zenith (mu0 = 1), so a = Kd / 1.0395 - b_b. Past the Kd
-// table's 700 nm, pure water's absorption (Pope and Fry, 1997).
+// The volume scattering function beta (1/(m sr)) at a scattering angle given
+// by its cosine: the water's b_w with Morel's (1974) phase function, and the
+// particles' b_p with a Henyey-Greenstein phase function whose back fraction
+// is the particles' b_bp / b_p, so that it scatters backwards exactly as much
+// as Morel and Maritorena's backscattering says (optics/phase_function.h).
+double volumeScattering(double wavelength, double chlorophyll, double cosAngle);
+
+// Absorption from the measured Kd in the convention the Kd table itself is
+// built on: Morel and Maritorena (2001) write Kd = a + b_b (their Kw is a_w +
+// b_w / 2), so a = Kd - b_b. Sea water never absorbs less than pure water
+// (Pope and Fry, 1997), which also stands for a past the table's 700 nm.
 double absorption(double wavelength, double chlorophyll);
 
 // Total scattering b = b_w + b_p, and the beam attenuation c = a + b.

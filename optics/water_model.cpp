@@ -45,6 +45,11 @@ double diffuseAttenuation(double wavelength, double chlorophyll)
     // and Fry, to 727.5 nm, and its last value further on) stands for Kd:
     // there it is so strong that chlorophyll and scattering hardly matter,
     // and the eye sees little of that light anyway.
+    return pureWaterAbsorptionAt(wavelength);
+}
+
+double pureWaterAbsorptionAt(double wavelength)
+{
     return interpolate(pureWaterAbsorption, 1, wavelength);
 }
 

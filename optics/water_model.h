@@ -22,6 +22,9 @@ inline constexpr WaterType waterTypes[waterTypeCount] = {
 
 // Kd in 1/m at a wavelength of the spectral grid (380..780 nm).
 double diffuseAttenuation(double wavelength, double chlorophyll);
+// Pure water's absorption in 1/m (Pope and Fry, 1997; its last value past
+// 727.5 nm).
+double pureWaterAbsorptionAt(double wavelength);
 
 // Daylight as it reaches depthMetres.
 Spectrum lightAtDepth(double chlorophyll, double depthMetres);

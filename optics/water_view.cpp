@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 #include "optics/depth_table.h"
 #include "optics/water_iops.h"
@@ -33,7 +34,8 @@ WaterView computeWaterView(double chlorophyll, double depthMetres)
     // finite attenuation.
     auto attenuation = [](double t) { return t > 1e-12 ? -std::log(t) : 27.6; };
     return {veilingLight(chlorophyll, depthMetres),
-            {attenuation(oneMetre.r), attenuation(oneMetre.g), attenuation(oneMetre.b)}};
+            {attenuation(oneMetre.r), attenuation(oneMetre.g), attenuation(oneMetre.b)},
+            veilingLightBelow(chlorophyll, depthMetres), sunBeamTransmission(chlorophyll, depthMetres)};
 }
 
 LinearRgb mix(const LinearRgb& a, const LinearRgb& b, double t)
@@ -48,7 +50,22 @@ LinearRgb veilingLight(double chlorophyll, double depthMetres)
     Spectrum veil = lightAtDepth(chlorophyll, std::max(depthMetres, 0.0));
     for (int i = 0; i < spectrumSamples; ++i) {
         const double w = wavelengthAt(i);
-        veil[static_cast<std::size_t>(i)] *= scattering(w, chlorophyll) / (4.0 * beamAttenuation(w, chlorophyll));
+        const double sideways = volumeScattering(w, chlorophyll, 0.0);
+        veil[static_cast<std::size_t>(i)] *=
+            std::numbers::pi * sideways / (absorption(w, chlorophyll) + backscattering(w, chlorophyll));
+    }
+    return intoGamut(linearSrgb(tristimulus(veil)));
+}
+
+LinearRgb veilingLightBelow(double chlorophyll, double depthMetres)
+{
+    Spectrum veil = lightAtDepth(chlorophyll, std::max(depthMetres, 0.0));
+    for (int i = 0; i < spectrumSamples; ++i) {
+        const double w = wavelengthAt(i);
+        const double back = volumeScattering(w, chlorophyll, -1.0);
+        veil[static_cast<std::size_t>(i)] *=
+            std::numbers::pi * back /
+            (absorption(w, chlorophyll) + backscattering(w, chlorophyll) + diffuseAttenuation(w, chlorophyll));
     }
     return intoGamut(linearSrgb(tristimulus(veil)));
 }
@@ -81,5 +98,18 @@ WaterView waterView(int waterType, double depthMetres)
     const double t = at.fraction;
     const WaterView& a = (*tables[type])[at.below];
     const WaterView& b = (*tables[type])[at.below + 1];
-    return {mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t)};
+    return {mix(a.veil, b.veil, t), mix(a.attenuation, b.attenuation, t), mix(a.veilBelow, b.veilBelow, t),
+            mix(a.sunBeam, b.sunBeam, t)};
+}
+
+LinearRgb sunBeamTransmission(double chlorophyll, double depthMetres)
+{
+    const Spectrum sun = daylightSpectrum();
+    const Spectrum through = times(sun, beamTransmission(chlorophyll, std::max(depthMetres, 0.0)));
+    return channelScales(shownColours(chartUnder(sun)), shownColours(chartUnder(through)));
+}
+
+LinearRgb sunTransmission(int waterType, double depthMetres)
+{
+    return waterView(waterType, depthMetres).sunBeam;
 }

@@ -7,12 +7,26 @@
 
 #include "optics/colorimetry.h"
 
-// The veiling light B: the water seen far away, in linear sRGB brought into
-// the gamut. Single scattering of the daylight E that reaches the depth,
-// spread evenly over every direction: B = E b / (4 c) relative to a white
-// surface facing the sun (whose light is E / pi against the water's
-// E b / (4 pi c)).
+// The veiling light B: the water seen far away, looking level, in linear
+// sRGB brought into the gamut, relative to a white surface facing the sun
+// (whose radiance is E_d / pi). The daylight E_d that reaches the depth comes
+// from above and is scattered sideways, at 90 degrees, into the line of
+// sight all along it, at the same depth all the way; the light scattered on
+// its way is lost in the quasi-single-scattering approximation of Gordon
+// (1973), "Simple calculation of the diffuse reflectance of the ocean", Appl.
+// Opt. 12(12), 2803-2804, which counts forward scattering as no scattering,
+// so that light on a path is attenuated by c - b_f = a + b_b. The path
+// radiance is then L = E_d beta(90) / (a + b_b), and
+//   B = pi L / E_d = pi beta(90) / (a + b_b)
+// with beta from water_iops.h. Sea water's particles scatter mostly forward,
+// so beta(90) follows their backscattering (b_bp / b_p), not b_p.
 LinearRgb veilingLight(double chlorophyll, double depthMetres);
+
+// The same looking straight down: light from above scattered straight back,
+// beta(180), gathered along a path that goes deeper, where the daylight is
+// weaker by exp(-Kd s), so L = E_d beta(180) / (a + b_b + Kd). What the water
+// surface mirrors outside Snell's window.
+LinearRgb veilingLightBelow(double chlorophyll, double depthMetres);
 
 // Per channel, how much of a surface's light, lit by the daylight at the
 // depth, reaches an eye `distanceMetres` away: the scale that best carries the
@@ -30,5 +44,14 @@ LinearRgb torchTransmission(double chlorophyll, double distanceMetres);
 struct WaterView {
     LinearRgb veil;
     LinearRgb attenuation;
+    LinearRgb veilBelow;
+    LinearRgb sunBeam;
 };
 WaterView waterView(int waterType, double depthMetres);
+
+// The sun's direct beam after coming straight down through depthMetres of
+// water, exp(-c(lambda) d) on daylight's spectrum: per channel, the scale
+// that best carries the ColorChecker's patches in daylight onto the same
+// patches in that beam. The second reads the table above.
+LinearRgb sunBeamTransmission(double chlorophyll, double depthMetres);
+LinearRgb sunTransmission(int waterType, double depthMetres);

@@ -63,6 +63,9 @@ std::string picturesFolder()
     const std::string profile = environment("USERPROFILE");
     if (!profile.empty() && isFolder(profile + "\\Pictures"))
         return profile + "\\Pictures";
+    // The profile itself before the working directory, which may be the assets' folder.
+    if (isFolder(profile))
+        return profile;
     return workingDirectory();
 }
 
@@ -85,6 +88,10 @@ std::string picturesFolder()
     }
     if (!home.empty() && isFolder(home + "/Pictures"))
         return home + "/Pictures";
+    // The home folder before the working directory, which is often the
+    // assets' folder: a picture there would sit among the program's files.
+    if (isFolder(home))
+        return home;
     return workingDirectory();
 }
 

@@ -1,6 +1,7 @@
 // Where the user keeps pictures: the folder the desktop's user-dirs.dirs
-// names as XDG_PICTURES_DIR, else ~/Pictures, else the working directory;
-// on Windows the user's Pictures folder, else the working directory.
+// names as XDG_PICTURES_DIR, else ~/Pictures, else the home folder, else the
+// working directory; on Windows the user's Pictures folder, else the
+// profile's Pictures, else the profile, else the working directory.
 #pragma once
 
 #include <string>

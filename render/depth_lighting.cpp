@@ -3,7 +3,11 @@
 #include <GL/gl.h>
 #include <orlin/orlin.h>
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+
+#include "optics/colorimetry.h"
 
 #include "render/water_lighting.h"
 #include "state/program_state.h"
@@ -28,10 +32,28 @@ float displayScale(double linear)
 {
     // A texel t (sRGB-encoded) under a light l shows as t * l. Showing it as
     // the surface it stands for, with f times the light, means
-    // encode(f * decode(t)); with the encoding taken as the power 1/2.2 (the
-    // sRGB curve of IEC 61966-2-1 stays close to it) that is t * f^(1/2.2)
-    // for every t, so one light colour serves every texel.
-    return linear > 0.0 ? static_cast<float>(std::pow(linear, 1.0 / 2.2)) : 0.0f;
+    // encode(f * decode(t)), which no single l gives for every t: the curve
+    // is straight near black (IEC 61966-2-1, section 5.2) and a power law
+    // above. The one l closest over all 256 texel values, by least squares,
+    // is what a light colour can do; it keeps a dim factor's dark tail near
+    // its true brightness, where f^(1/2.2) would show it several times
+    // too bright.
+    if (!(linear > 0.0))
+        return 0.0f;
+    static const std::array<double, 256> decoded = [] {
+        std::array<double, 256> d{};
+        for (std::size_t i = 0; i < d.size(); ++i)
+            d[i] = srgbDecode(static_cast<double>(i) / 255.0);
+        return d;
+    }();
+    double texelTarget = 0.0;
+    double texelTexel = 0.0;
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        const double t = static_cast<double>(i) / 255.0;
+        texelTarget += t * srgbEncode(linear * decoded[i]);
+        texelTexel += t * t;
+    }
+    return static_cast<float>(texelTarget / texelTexel);
 }
 
 DepthFactors displayFactors(const DepthFactors& f)
@@ -109,12 +131,12 @@ void applyDepthLighting()
     lightSpecular[0] = f.red;
     lightSpecular[1] = f.green;
     lightSpecular[2] = f.blue;
-    lightDiffuse[0] = static_cast<float>(0.4 * f.red);
-    lightDiffuse[1] = static_cast<float>(0.4 * f.green);
-    lightDiffuse[2] = static_cast<float>(0.4 * f.blue);
-    ambientLight[0] = static_cast<float>(0.6 * f.red);
-    ambientLight[1] = static_cast<float>(0.6 * f.green);
-    ambientLight[2] = static_cast<float>(0.6 * f.blue);
+    lightDiffuse[0] = static_cast<float>(daylightDiffuse * f.red);
+    lightDiffuse[1] = static_cast<float>(daylightDiffuse * f.green);
+    lightDiffuse[2] = static_cast<float>(daylightDiffuse * f.blue);
+    ambientLight[0] = static_cast<float>(daylightAmbient * f.red);
+    ambientLight[1] = static_cast<float>(daylightAmbient * f.green);
+    ambientLight[2] = static_cast<float>(daylightAmbient * f.blue);
 
     glLightfv(GL_LIGHT0, GL_DIFFUSE, lightDiffuse);
     glLightfv(GL_LIGHT0, GL_SPECULAR, lightSpecular);

@@ -9,6 +9,10 @@ extern float ambientLight[4];
 extern float lightPosition[4];       // directional, from (1, 4, 1)
 extern const float baseClearColor[4];
 
+// The daylight's diffuse and ambient shares of the light at a depth.
+constexpr double daylightDiffuse = 0.4;
+constexpr double daylightAmbient = 0.6;
+
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
 

@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 
 #include "assets/texture_set.h"
+#include "render/channel_fade.h"
+#include "render/scene_scale.h"
+#include "render/surface_from_below.h"
 #include "render/water_surface.h"
 #include "state/program_state.h"
 
@@ -94,10 +97,31 @@ void drawWaterSurface(const EnvironmentBox& box)
     glEnd();
 }
 
-void drawEnvironment()
+namespace {
+
+void drawTheWaterSurface()
 {
     drawWaterSurface(*environmentBox);
+}
+
+void drawTheFloor()
+{
     glCallList(environmentBox->floorList);
+}
+
+}  // namespace
+
+void drawEnvironment()
+{
+    // No part of the surface or the floor is nearer than its depth from the
+    // focus point less the eye's distance from it.
+    const double eyeOffset = fishDistanceMetres();
+    lightTheSurface();
+    drawFadedByChannel(drawTheWaterSurface, depth - eyeOffset);
+    drawSnellsWindow();
+    lightTheFloor();
+    drawFadedByChannel(drawTheFloor, seaFloorDepth - depth - eyeOffset);
+    restoreDaylight();
 }
 
 void releaseEnvironmentBox(EnvironmentBox* box)

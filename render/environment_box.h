@@ -20,6 +20,9 @@ extern const float boxMaxCorner[3];
 extern const float floorColor[4];
 extern const float waterColor[4];
 constexpr float boxCellSize = 10.0f;
+// The sea floor's depth below the water surface, in the measured waters'
+// metres.
+constexpr float seaFloorDepth = 100.0f;
 
 
 // The water surface of a box alone: 400 quads in immediate mode.

@@ -8,7 +8,9 @@
 #include "assets/mesh.h"
 #include "assets/mesh_drawing.h"
 #include "assets/texture_set.h"
+#include "logic/colour_models.h"
 #include "render/depth_lighting.h"
+#include "render/scene_scale.h"
 #include "render/screenshot.h"
 #include "render/water_lighting.h"
 #include "render/environment_box.h"
@@ -38,12 +40,21 @@ void drawFish()
     glPushMatrix();
     // Undo the camera's depth translation: the fish travel with the viewer.
     glTranslatef(0.0f, 50.0f - depth, 0.0f);
+    // Mackerel of their real size in the measured waters' metres; their
+    // normals are scaled with them and made unit length again for the light.
+    const float scale = fishScale(colourModel);
+    if (scale != 1.0f) {
+        glScalef(scale, scale, scale);
+        glEnable(GL_NORMALIZE);
+    }
     glColor4fv(orlinWhite);
     for (const FishPlacement& fish : fishPlacements) {
         glTranslatef(fish.dx, fish.dy, fish.dz);
         glBindTexture(GL_TEXTURE_2D, textures.*fish.texture);
         drawMesh();
     }
+    if (scale != 1.0f)
+        glDisable(GL_NORMALIZE);
     glPopMatrix();
 }
 
@@ -55,7 +66,7 @@ void drawDepthGauge()
     if (origin.scale != 1.0f)
         glScalef(origin.scale, origin.scale, 1.0f);
     drawOverlayQuad(textures.depthScaleTexture, gaugeScaleWidth, gaugeScaleHeight);
-    glTranslatef(gaugeArrowX, gaugeArrowOffset(depth), 0.0f);
+    glTranslatef(gaugeArrowX, gaugeArrowOffset(depth, modelDepthRange(colourModel)), 0.0f);
     drawOverlayQuad(textures.depthArrowTexture, gaugeArrowWidth, gaugeArrowHeight);
     glPopMatrix();
 }
@@ -84,14 +95,17 @@ void setUpCamera()
     static double aspect = 4.0 / 3.0;
     if (windowWidth > 0 && windowHeight > 0)
         aspect = static_cast<double>(windowWidth) / static_cast<double>(windowHeight);
+    // The eye's distance and the near plane shrink with the fish (1 under
+    // the simple rule), so the fish fill the view as they do there.
+    const float scale = fishScale(colourModel);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(60.0, aspect, 0.5, 200.0);
+    gluPerspective(60.0, aspect, 0.5 * static_cast<double>(scale), 200.0);
 
     // Orbit the focus point, which sits `depth` units below the surface.
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, cameraDistance);
+    glTranslatef(0.0f, 0.0f, cameraDistance * scale);
     glRotatef(cameraPitch, 1.0f, 0.0f, 0.0f);
     glRotatef(cameraYaw, 0.0f, 1.0f, 0.0f);
     glTranslatef(0.0f, depth - 50.0f, 0.0f);

@@ -16,7 +16,8 @@ namespace {
 
 bool requested = false;
 
-constexpr unsigned messageMilliseconds = 2500;
+// Long enough to read the path the picture went to.
+constexpr unsigned messageMilliseconds = 4000;
 
 bool exists(const std::string& path)
 {

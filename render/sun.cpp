@@ -3,7 +3,10 @@
 #include <GL/gl.h>
 
 #include "assets/texture_set.h"
+#include "logic/colour_models.h"
 #include "logic/depth_range.h"
+#include "optics/water_view.h"
+#include "render/depth_lighting.h"
 #include "state/program_state.h"
 
 const float initialSunPosition[3] = {5.0f, 60.0f, 5.0f};
@@ -22,6 +25,23 @@ void drawSquare(float half)
     glTexCoord2f(0.0f, 1.0f);
     glVertex2f(-half, half);
     glEnd();
+}
+
+// In a measured water the sun's direct beam comes down through `depth`
+// metres of water and keeps exp(-c d) of each channel, c the channel's beam
+// attenuation: a deep blue glow in clear water at depth, nothing at all in
+// green coastal water. Both squares are added to what lies behind them, so a
+// sun that has lost its light leaves the veil as it is.
+void drawSunThroughWater()
+{
+    const LinearRgb beam = sunTransmission(colourModel - 1, depth);
+    const float t[3] = {displayScale(beam.r), displayScale(beam.g), displayScale(beam.b)};
+    const SunAlphas alpha = sunAlphas(minDepth);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glColor4f(t[0], t[1], t[2], alpha.inner);
+    drawSquare(5.0f);
+    glColor4f(t[0], t[1], t[2], alpha.outer);
+    drawSquare(25.0f);
 }
 
 }  // namespace
@@ -51,12 +71,16 @@ void drawSun()
     glDisable(GL_DEPTH_TEST);
     glBindTexture(GL_TEXTURE_2D, textures.sunTexture);
 
-    SunAlphas alpha = sunAlphas(depth);
-    glColor4f(1.0f, 1.0f, 1.0f, alpha.inner);
-    drawSquare(5.0f);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glColor4f(1.0f, 1.0f, 1.0f, alpha.outer);
-    drawSquare(25.0f);
+    if (measuredModel(colourModel)) {
+        drawSunThroughWater();
+    } else {
+        SunAlphas alpha = sunAlphas(depth);
+        glColor4f(1.0f, 1.0f, 1.0f, alpha.inner);
+        drawSquare(5.0f);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+        glColor4f(1.0f, 1.0f, 1.0f, alpha.outer);
+        drawSquare(25.0f);
+    }
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     glEnable(GL_FOG);

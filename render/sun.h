@@ -1,5 +1,6 @@
 // The sun seen through the surface: a soft disc and a larger additive glow,
-// billboarded to face the viewer, fading out with depth.
+// billboarded to face the viewer, fading out with depth: under the simple rule
+// by the depth range, in a measured water by the water the beam comes through.
 #pragma once
 
 extern const float initialSunPosition[3];

@@ -8,6 +8,7 @@
 #include "optics/water_model.h"
 #include "optics/water_view.h"
 #include "render/depth_lighting.h"
+#include "render/scene_scale.h"
 #include "state/program_state.h"
 
 namespace {
@@ -16,15 +17,15 @@ namespace {
 // more than the daylight's diffuse at the surface (0.4), as a dive light held
 // a metre from a fish outshines the day.
 constexpr float torchStrength = 0.8f;
-// A beam of 30 degrees from its axis: wide enough to take in the six fish.
-constexpr float torchCutoffDegrees = 30.0f;
-constexpr float torchSpotExponent = 2.0f;
-
-// The fish stand around the focus point, as far from the eye as the camera is.
-double fishDistanceMetres()
-{
-    return std::fabs(static_cast<double>(cameraDistance)) * metresPerSceneUnit;
-}
+// The beam has no hard rim: GL's spot factor cos^n of the angle from the axis
+// falls smoothly to zero at a 90 degree cutoff, where a narrower cutoff cuts
+// the light off in a line across whatever fish it crosses. With n = 3 the
+// light halves 37.5 degrees from the axis (cos^3 = 0.5), so the outermost
+// snout of the six fish, 34 degrees out, still gets 0.57 of the axis' light
+// and 0.7 of its own fish's middle (The OpenGL Graphics System, version 1.5, section 2.14.1,
+// the spotlight effect).
+constexpr float torchCutoffDegrees = 90.0f;
+constexpr float torchSpotExponent = 3.0f;
 
 bool fishTouched()
 {
@@ -86,7 +87,7 @@ float veilFogDensity(int waterType, float atDepth)
 {
     // One density for every channel is what GL's fog allows: green's, the
     // channel that carries most of the luminance.
-    return static_cast<float>(waterView(waterType, atDepth).attenuation.g * metresPerSceneUnit);
+    return static_cast<float>(waterView(waterType, atDepth).attenuation.g);
 }
 
 void beginFishLighting()

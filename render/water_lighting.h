@@ -4,13 +4,10 @@
 // undimmed, since there is no water to take anything away.
 #pragma once
 
-// The scene's scale: the generated mackerel is 2.4 units from snout to tail
-// (tools/assetgen), and a mackerel about 35 cm long.
-constexpr double metresPerSceneUnit = 0.35 / 2.4;
-
 // The veil of a measured water at a depth as a display colour (alpha 1).
 void veilColour(int waterType, float atDepth, float rgba[4]);
-// GL's exponential fog density (per scene unit) for a measured water.
+// GL's exponential fog density for a measured water: per metre, which is
+// per scene unit there (render/scene_scale.h).
 float veilFogDensity(int waterType, float atDepth);
 
 // Around the six fish: their own path through the water and the torch.

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "logic/fish_view.h"
 #include "logic/gauge_geometry.h"
 #include "render/depth_lighting.h"
 #include "render/frame.h"
@@ -23,6 +24,13 @@ void setUpViews(int width, int height)
         guiScale = scale;
     }
     guiContext->keepPanelsLeftOf(static_cast<int>(gaugeLeftEdge()));
+    // The fish as the camera first sees them (and Home brings back): no panel
+    // covers them. Mouse look moves them, the panels stay put.
+    OrlinRect fish[fishOffsets.size()];
+    const std::array<WindowRect, fishOffsets.size()> areas = fishWindowAreas(width, height);
+    for (std::size_t i = 0; i < areas.size(); ++i)
+        fish[i] = {areas[i].x, areas[i].y, areas[i].width, areas[i].height};
+    guiContext->keepPanelsClearOf(fish, static_cast<int>(areas.size()));
     guiContext->resetView();
     drawFrame();
 }

@@ -25,7 +25,7 @@ extern OrlinList<TimerCallback>* timerList;
 extern double lastTimerPass;    // clock reading of the previous timer pass
 
 // The viewer: how deep, and how the camera looks at the focus point.
-extern float depth;           // 10 (surface end) to 90 (sea floor end)
+extern float depth;           // 10 (surface end) to 90 (sea floor end); from 1 m in the measured waters
 extern int colourModel;       // how depth takes the colours: 0 the simple rule, then the water types
 extern bool colourChartShown;
 extern bool torchOn;          // the diver's torch (F6)

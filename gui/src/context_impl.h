@@ -11,19 +11,18 @@
 #include "frame_rate_display.h"
 #include "help_panel.h"
 #include "overlay_layout.h"
+#include "overlay_plan.h"
 #include "panel_layer.h"
-#include "panel_placement.h"
 #include "quad_batch.h"
 #include "theme.h"
 
-// The panels, in the order they are given room.
-enum PanelSlot { helpSlot, hintSlot, chartSlot, frameRateSlot, noticeSlot, messageSlot, panelSlots };
 
 struct OrlinContext::Impl {
     int id = 0;  // how timer callbacks find this context
     int width = 0;
     int height = 0;
     int keepPanelsLeftOf = 0;  // 0: the window's right edge
+    std::vector<PanelBox> keepClear;  // the host's subject, which no panel covers
     std::string fontPath;
     Theme theme;
     OverlayMetrics metrics;    // at the host's scale
@@ -39,7 +38,6 @@ struct OrlinContext::Impl {
     std::string notice;  // the host's standing notice
     unsigned noticeVersion = 0;
     std::string message;  // shown until messageEnds
-    std::string messageShown;  // as it fits its panel
     OverlayClock::time_point messageEnds;
     unsigned messageVersion = 0;
     // Held function keys: key repeat must not toggle a panel on and off.
@@ -52,7 +50,6 @@ struct OrlinContext::Impl {
     // Scratch, kept so that a frame allocates nothing.
     QuadBatch batch;
     std::vector<float> compositeStorage;
-    std::vector<PanelRequest> requests;
-    std::vector<PanelBox> obstacles;
-    std::vector<PanelBox> boxes;
+    OverlayContent content;
+    OverlayPlan plan;
 };

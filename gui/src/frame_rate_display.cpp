@@ -50,14 +50,18 @@ std::string oneRowText(const std::string& frameTime, const std::string& perSecon
 }
 
 // The widest value the panel makes room for, so it does not jump in size.
+// The widest value the panel makes room for, so it does not jump in size.
 std::string widestValue()
 {
     return frameTimeText(9999.9);
 }
 
+// Its short form has both figures on one row, held to four digits before
+// the point so it stays narrow enough to stand beside the others in a small
+// window.
 std::string widestOneRow()
 {
-    return oneRowText(frameTimeText(9999.9), perSecondText(99999.9));
+    return oneRowText(frameTimeText(999.9), perSecondText(9999.9));
 }
 
 int labelColumnWidth(const FontAtlas& atlas)
@@ -149,7 +153,10 @@ void addFrameRatePanel(QuadBatch& batch, const PanelStyle& style, const FrameRat
     const int textLeft = box.x + m.panelPadding;
     const int textRight = box.x + box.width - m.panelPadding;
     if (m.compact) {
-        const std::string both = display.hasReading ? oneRowText(frameTime, perSecond) : "--";
+        const std::string both =
+            display.hasReading ? oneRowText(frameTimeText(std::min(display.frameMilliseconds, 999.9)),
+                                            perSecondText(std::min(display.framesPerSecond, 9999.9)))
+                               : "--";
         addText(batch, style, both.c_str(), textLeft, baseline, style.theme.textStrong, textRight);
         return;
     }

@@ -17,6 +17,10 @@ struct HelpRowText {
 struct HelpPanel {
     std::string title;              // as the host gave it
     std::vector<HelpRowText> rows;  // empty: the panel draws nothing
+    // The same in a few words a row, for the compact style: in two columns
+    // side by side, so the panel is short enough to sit above the scene's
+    // subject in a small window. Empty: the compact style shows `rows`.
+    std::vector<HelpRowText> briefRows;
     bool shown = true;
     bool fadesBySelf = true;  // the start-up showing fades; one asked for with F1 stays
     int fadeStep = 0;         // steps of the fade taken so far

@@ -7,7 +7,6 @@
 #include "context_impl.h"
 #include "context_registry.h"
 #include "host_callbacks.h"
-#include "library_texts.h"
 #include "message_text.h"
 #include "overlay_renderer.h"
 #include "text_renderer.h"
@@ -41,15 +40,6 @@ bool plainFunctionKey()
     return (hostModifiers() & (orlinModControl | orlinModAlt | orlinModMeta)) == 0;
 }
 
-const PanelCorner slotCorners[panelSlots] = {
-    PanelCorner::topLeft,      // help
-    PanelCorner::topLeft,      // its hint, where the help was
-    PanelCorner::bottomLeft,   // chart
-    PanelCorner::bottomLeft,   // frame rate, above the chart
-    PanelCorner::topRight,     // the host's notice
-    PanelCorner::bottomRight,  // a message
-};
-
 std::string orEmpty(const char* text)
 {
     return text != nullptr ? text : "";
@@ -58,52 +48,24 @@ std::string orEmpty(const char* text)
 // Where the host's label lies, its shadow included.
 PanelBox labelBox(const OrlinContext::Impl& context)
 {
-    if (context.label.empty())
-        return {};
-    const int width = textWidth(context.atlas, context.label.c_str());
-    const int line = context.metrics.line;
-    return {context.labelRight - width, context.labelTop - context.atlas.lineHeight - line, width + line,
-            context.atlas.lineHeight + line};
+    return labelBoxOf(context.atlas, context.metrics, context.label, context.labelRight, context.labelTop);
 }
 
-// Each shown panel's box, all at one spacing: the normal one, or the compact
-// one when the normal leaves two panels covering each other. Returns whether
-// the compact spacing is used.
-bool layOutPanels(OrlinContext::Impl& context, OverlayMetrics& used)
+// Each shown panel's box, as the panels' content and the room left them have it.
+void layOutPanels(OrlinContext::Impl& context)
 {
     const int keepLeftOf = context.keepPanelsLeftOf > 0 ? std::min(context.keepPanelsLeftOf, context.width)
                                                         : context.width;
-    context.obstacles.assign(1, labelBox(context));
-    bool compact = false;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        compact = attempt == 1;
-        used = compact ? compactMetrics(context.metrics) : context.metrics;
-        const PanelStyle style{context.atlas, context.theme, used};
-        const int maxWidth = maxPanelWidth(used, keepLeftOf);
-        PanelBox sizes[panelSlots] = {};
-        if (context.help.shown)
-            sizes[helpSlot] = helpPanelSize(style, context.help, maxWidth);
-        else if (context.help.hintShown)
-            sizes[hintSlot] = textPanelSize(style, helpHint(), maxWidth);
-        if (context.chart.shown)
-            sizes[chartSlot] = chartPanelSize(style, context.chart, maxWidth);
-        if (context.frameRate.shown)
-            sizes[frameRateSlot] = frameRatePanelSize(style, maxWidth);
-        if (!context.notice.empty())
-            sizes[noticeSlot] = textPanelSize(style, context.notice.c_str(), maxWidth);
-        if (!context.message.empty()) {
-            context.messageShown = fitMessage(context.atlas, context.message, maxWidth - 2 * used.panelPadding);
-            sizes[messageSlot] = textPanelSize(style, context.messageShown.c_str(), maxWidth);
-        }
-        context.requests.clear();
-        for (int slot = 0; slot < panelSlots; ++slot)
-            context.requests.push_back({sizes[slot].width, sizes[slot].height, slotCorners[slot]});
-        const PanelRoom room{used.windowMargin, used.windowMargin, keepLeftOf - used.windowMargin,
-                             context.height - used.windowMargin};
-        if (placePanels(context.requests, context.obstacles, room, used.windowMargin, context.boxes))
-            break;
-    }
-    return compact;
+    OverlayContent& content = context.content;
+    content.help = &context.help;
+    content.chart = &context.chart;
+    content.frameRateShown = context.frameRate.shown;
+    content.notice = context.notice;
+    content.message = context.message;
+    content.label = labelBox(context);
+    content.keepClear = context.keepClear;
+    context.plan = planOverlay(context.atlas, context.theme, context.metrics, content,
+                               {context.width, context.height, keepLeftOf});
 }
 
 unsigned contentVersion(const OrlinContext::Impl& context, int slot)
@@ -126,8 +88,8 @@ void paintPanel(OrlinContext::Impl& context, const PanelStyle& style, int slot, 
     case hintSlot: addTextPanel(batch, style, helpHint(), box); break;
     case chartSlot: addChartPanel(batch, style, context.chart, box); break;
     case frameRateSlot: addFrameRatePanel(batch, style, context.frameRate, box); break;
-    case noticeSlot: addTextPanel(batch, style, context.notice.c_str(), box); break;
-    case messageSlot: addTextPanel(batch, style, context.messageShown.c_str(), box); break;
+    case noticeSlot: addTextPanel(batch, style, context.plan.noticeShown.c_str(), box); break;
+    case messageSlot: addTextPanel(batch, style, context.plan.messageShown.c_str(), box); break;
     default: break;
     }
 }
@@ -239,6 +201,23 @@ void OrlinContext::keepPanelsLeftOf(int x)
     impl->keepPanelsLeftOf = x;
 }
 
+void OrlinContext::keepPanelsClearOf(const OrlinRect* areas, int count)
+{
+    impl->keepClear.clear();
+    for (int i = 0; areas != nullptr && i < count; ++i)
+        if (areas[i].width > 0 && areas[i].height > 0)
+            impl->keepClear.push_back({areas[i].x, areas[i].y, areas[i].width, areas[i].height});
+}
+
+void OrlinContext::setBriefHelp(const OrlinHelpRow* rows, int rowCount)
+{
+    HelpPanel& help = impl->help;
+    help.briefRows.clear();
+    for (int i = 0; rows != nullptr && i < rowCount; ++i)
+        help.briefRows.push_back({orEmpty(rows[i].keys), orEmpty(rows[i].action)});
+    ++help.version;
+}
+
 void OrlinContext::setScale(float scale)
 {
     const OverlayMetrics metrics = overlayMetrics(scale);
@@ -290,21 +269,20 @@ void OrlinContext::draw()
         ++context.messageVersion;
     }
 
-    OverlayMetrics used;
-    const bool compact = layOutPanels(context, used);
-    const PanelStyle style{context.atlas, context.theme, used};
-    const unsigned styleKey = context.styleVersion * 2 + (compact ? 1 : 0);
+    layOutPanels(context);
+    const PanelStyle style{context.atlas, context.theme, context.plan.used};
+    const unsigned styleKey = context.styleVersion * 2 + (context.plan.used.compact ? 1 : 0);
 
     ShownLayer shown[panelSlots + 1];
     int count = 0;
-    const PanelBox& label = context.obstacles[0];
+    const PanelBox& label = context.content.label;
     if (label.width > 0) {
         refreshLayer(context, context.labelLayer, {context.labelVersion, context.styleVersion, label}, style,
                      labelSlot);
         shown[count++] = {&context.labelLayer, 1.0f};
     }
     for (int slot = 0; slot < panelSlots; ++slot) {
-        const PanelBox& box = context.boxes[static_cast<std::size_t>(slot)];
+        const PanelBox& box = context.plan.boxes[slot];
         if (box.width <= 0 || box.height <= 0)
             continue;
         PanelLayer& layer = context.layers[slot];

@@ -1,6 +1,8 @@
 #include "panel.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "text_renderer.h"
 
@@ -69,11 +71,36 @@ int addTitledPanel(QuadBatch& batch, const PanelStyle& style, const PanelBox& bo
     return top - titleHeight - m.panelPadding / 2 - m.rowGap / 2 - atlas.ascent;
 }
 
+namespace {
+
+// A text panel's lines: its text split at line feeds.
+std::vector<std::string> panelLines(const char* text)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += *c;
+        }
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
 PanelBox textPanelSize(const PanelStyle& style, const char* text, int maxWidth)
 {
+    const std::vector<std::string> lines = panelLines(text);
+    int widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, textWidth(style.atlas, line.c_str()));
     PanelBox box;
-    box.width = std::min(textWidth(style.atlas, text) + 2 * style.size.panelPadding, maxWidth);
-    box.height = panelRowHeight(style) + style.size.panelPadding;
+    box.width = std::min(widest + 2 * style.size.panelPadding, maxWidth);
+    box.height = static_cast<int>(lines.size()) * panelRowHeight(style) + style.size.panelPadding;
     if (box.width <= 2 * style.size.panelPadding)
         box = PanelBox{};
     return box;
@@ -83,6 +110,10 @@ void addTextPanel(QuadBatch& batch, const PanelStyle& style, const char* text, c
 {
     const OverlayMetrics& m = style.size;
     addPanel(batch, style, box, 0);
-    const int baseline = box.y + box.height - m.panelPadding / 2 - m.rowGap / 2 - style.atlas.ascent;
-    addText(batch, style, text, box.x + m.panelPadding, baseline, style.theme.text, box.x + box.width - m.panelPadding);
+    int baseline = box.y + box.height - m.panelPadding / 2 - m.rowGap / 2 - style.atlas.ascent;
+    for (const std::string& line : panelLines(text)) {
+        addText(batch, style, line.c_str(), box.x + m.panelPadding, baseline, style.theme.text,
+                box.x + box.width - m.panelPadding);
+        baseline -= panelRowHeight(style);
+    }
 }

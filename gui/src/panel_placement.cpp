@@ -45,9 +45,11 @@ bool tooClose(const PanelBox& a, const PanelBox& b, int gap)
 }
 
 bool placePanels(const std::vector<PanelRequest>& requests, const std::vector<PanelBox>& obstacles,
-                 const PanelRoom& room, int gap, std::vector<PanelBox>& boxes)
+                 const PanelRoom& room, int gap, std::vector<PanelBox>& boxes, std::vector<bool>* placed)
 {
     boxes.assign(requests.size(), PanelBox{});
+    if (placed != nullptr)
+        placed->assign(requests.size(), true);
     std::vector<PanelBox> taken;
     for (const PanelBox& obstacle : obstacles)
         if (obstacle.width > 0 && obstacle.height > 0)
@@ -83,8 +85,14 @@ bool placePanels(const std::vector<PanelRequest>& requests, const std::vector<Pa
                 }
             }
         }
-        if (best == LLONG_MAX)
+        if (best == LLONG_MAX) {
             allPlaced = false;
+            if (placed != nullptr) {
+                // Left out: it must not push the others away either.
+                (*placed)[i] = false;
+                continue;
+            }
+        }
         boxes[i] = chosen;
         taken.push_back(chosen);
     }

@@ -25,9 +25,10 @@ struct PanelRoom {
 // Places the requests in order, each as near its corner as it goes without
 // coming closer than `gap` to a panel placed before it or to an obstacle.
 // `boxes` gets one box per request (empty for a panel not shown). Returns
-// false when some panel found no such place; it then sits in its corner.
+// false when some panel found no such place; it then sits in its corner, and
+// `placed` (when given) says which found their place: a panel not shown did.
 bool placePanels(const std::vector<PanelRequest>& requests, const std::vector<PanelBox>& obstacles,
-                 const PanelRoom& room, int gap, std::vector<PanelBox>& boxes);
+                 const PanelRoom& room, int gap, std::vector<PanelBox>& boxes, std::vector<bool>* placed = nullptr);
 
 // Whether two boxes come closer than `gap` to each other.
 bool tooClose(const PanelBox& a, const PanelBox& b, int gap);

@@ -36,8 +36,3 @@ Theme makeTheme(const float* const colours[9], bool debugOutline)
     theme.debugOutline = debugOutline;
     return theme;
 }
-
-Colour faded(const Colour& colour, float opacity)
-{
-    return {colour[0], colour[1], colour[2], colour[3] * opacity};
-}

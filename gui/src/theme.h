@@ -23,4 +23,7 @@ struct Theme {
 Theme makeTheme(const float* const colours[9], bool debugOutline);
 
 // `colour` with its alpha multiplied by `opacity`.
-Colour faded(const Colour& colour, float opacity);
+inline Colour faded(const Colour& colour, float opacity)
+{
+    return {colour[0], colour[1], colour[2], colour[3] * opacity};
+}

@@ -21,9 +21,11 @@ TEST(AssetNotice, ShowsTheFirstThreeProblemsAndCountsTheRest)
         {3, 3, {"a", "b", "c"}},
         // A line that would count just one more shows that one instead.
         {4, 4, {"a", "b", "c", "d"}},
-        {5, 5, {"a", "b", "c", "and 2 more asset warnings"}},
+        // More: one sentence, how many and what to do (the details are on
+        // standard error), where a list would run out of the window.
+        {5, 5, {"5 assets could not be loaded: start Marivane from its assets folder, or install it"}},
         // More reported than were kept: the count still tells them all.
-        {5, 40, {"a", "b", "c", "and 37 more asset warnings"}},
+        {5, 40, {"40 assets could not be loaded: start Marivane from its assets folder, or install it"}},
         {1, 2, {"a", "and 1 more asset warning"}},
     };
     for (const Case& c : cases) {

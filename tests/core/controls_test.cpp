@@ -115,6 +115,34 @@ bool names(const std::string& listed, const std::string& keys)
            (listed.size() == keys.size() || !std::isalnum(static_cast<unsigned char>(listed[keys.size()])));
 }
 
+// The Windows folder's README.txt as the build writes it: the lines under
+// its "Controls" heading, up to the blank line.
+std::vector<std::string> windowsReadmeControlLines()
+{
+    std::ifstream in(std::string(MARIVANE_BINARY_DIR) + "/windows/README.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> lines;
+    bool inside = false;
+    for (const std::string& line : linesOf(text.str())) {
+        if (inside && line.empty())
+            break;
+        if (inside && line.rfind("---", 0) != 0)
+            lines.push_back(line);
+        inside = inside || line == "Controls";
+    }
+    return lines;
+}
+
+std::vector<std::string> windowsReadmeKeys()
+{
+    std::vector<std::string> keys;
+    for (const std::string& line : windowsReadmeControlLines())
+        if (line.rfind("  ", 0) == 0)
+            keys.push_back(line.substr(2));
+    return keys;
+}
+
 struct Listing {
     const char* name;
     const char* where;
@@ -148,8 +176,27 @@ std::string listingName(const ::testing::TestParamInfo<Listing>& info)
 INSTANTIATE_TEST_SUITE_P(Documents, ControlsListed,
                          ::testing::Values(Listing{"Readme", "the README's controls table", readmeKeys},
                                            Listing{"ManualPage", "the manual page's CONTROLS", manualPageKeys},
-                                           Listing{"Help", "--help", helpKeys}),
+                                           Listing{"Help", "--help", helpKeys},
+                                           Listing{"WindowsReadme", "the Windows README.txt", windowsReadmeKeys}),
                          listingName);
+
+// The Windows README.txt lists the controls exactly as --help does: both
+// come from the one table, not from a copy that can fall behind.
+TEST(HelpOption, TheWindowsReadmeListsTheControlsAsHelpDoes)
+{
+    std::vector<std::string> help;
+    bool inside = false;
+    for (const std::string& line : linesOf(helpText("--help"))) {
+        if (inside && line.empty())
+            break;
+        if (inside)
+            help.push_back(line);
+        inside = inside || line == "Controls:";
+    }
+    const std::vector<std::string> readme = windowsReadmeControlLines();
+    ASSERT_GE(readme.size(), help.size());
+    EXPECT_EQ(std::vector<std::string>(readme.begin(), readme.begin() + static_cast<std::ptrdiff_t>(help.size())), help);
+}
 
 TEST(HelpOption, ShortFormPrintsTheSameText)
 {

@@ -23,6 +23,12 @@ TEST(GaugeArrow, LowerEdgeFollowsDepth)
     // 2.925 pixels per unit of depth, without a clamp.
     EXPECT_NEAR(gaugeArrowOffset(11.0f) - gaugeArrowOffset(10.0f), -2.925f, 1e-4f);
     EXPECT_LT(gaugeArrowOffset(100.0f), 0.0f);
+
+    // The measured waters' metres: the printed marks stay true from 10 m
+    // down, and 1..10 m take the 6 pixels above the 10 mark.
+    for (Case c : {Case{1.0f, 241.0f}, Case{5.5f, 238.0f}, Case{10.0f, 235.0f}, Case{50.0f, 118.0f}}) {
+        EXPECT_FLOAT_EQ(gaugeArrowOffset(c.depth, measuredDepths), c.offset) << c.depth << " m";
+    }
 }
 
 class FrameTest : public GlWindowTest {

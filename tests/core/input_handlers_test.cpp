@@ -154,20 +154,35 @@ TEST_F(InputHandlersTest, ArrowsStepTheDepthWithin10And90AndAreAlwaysForwarded)
         float before;
         SDLKey key;
         float after;
+        int model = 0;  // the simple rule; 1..3 the measured waters, from 1 m
     };
     const Case cases[] = {
         {10.0f, SDLK_UP, 10.0f},   {10.0f, SDLK_DOWN, 11.0f}, {50.0f, SDLK_UP, 49.0f},
         {90.0f, SDLK_DOWN, 90.0f}, {90.0f, SDLK_UP, 89.0f},   {89.5f, SDLK_DOWN, 90.0f},
-        {10.5f, SDLK_UP, 10.0f},
+        {10.5f, SDLK_UP, 10.0f},   {10.0f, SDLK_UP, 9.0f, 1}, {1.0f, SDLK_UP, 1.0f, 2},
+        {1.5f, SDLK_UP, 1.0f, 3},  {90.0f, SDLK_DOWN, 90.0f, 3},
     };
     for (const Case& c : cases) {
+        colourModel = c.model;
         depth = c.before;
         clearOrlinCalls();
         const int key = translateKeySym(c.key);
         handleKeyDown(key);
-        EXPECT_EQ(depth, c.after) << "key " << key << " from depth " << c.before;
+        EXPECT_EQ(depth, c.after) << "key " << key << " from depth " << c.before << " under model " << c.model;
         EXPECT_EQ(orlinCalls(), (Calls{{"keyDown", {key, 15, 25, 0, 0}}}));
     }
+
+    // F3 keeps the depth where the next model has it: from green coastal
+    // water at 1 m the simple rule starts at its 10; from clear ocean at 5 m
+    // open ocean stays at 5 m.
+    for (const Case& c : {Case{1.0f, SDLK_F3, 10.0f, 3}, Case{5.0f, SDLK_F3, 5.0f, 1}}) {
+        colourModel = c.model;
+        depth = c.before;
+        handleKeyDown(translateKeySym(c.key));
+        handleKeyUp(translateKeySym(c.key));
+        EXPECT_EQ(depth, c.after) << "F3 from depth " << c.before << " under model " << c.model;
+    }
+    colourModel = 0;
 
     // Forty steps down from the surface end reach the middle of the range.
     depth = 10.0f;

@@ -179,14 +179,16 @@ TEST_F(MeshLoaderTest, SamePositionWithAnotherNormalOrTextureCoordinateStaysApar
     }
 }
 
-TEST_F(MeshLoaderTest, FaceWithMoreCornersGivesTheTriangleOfItsFirstThree)
+// Modelling programs export quads and polygons: each is a fan of triangles
+// around its first corner, so the whole face is drawn.
+TEST_F(MeshLoaderTest, FaceWithMoreCornersIsAFanAroundItsFirstCorner)
 {
     MeshPtr mesh = loadText(
         "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 0 1\n"
         "f 1/1/1 2/2/1 3/3/1 4/4/1\n"
-        "f 4/4/1 3/3/1 1/1/1 2/2/1 9/9/9 junk\n");
+        "f 4/4/1 3/3/1 1/1/1 2/2/1\n");
     ASSERT_EQ(mesh->vertexCount, 4);
-    EXPECT_THAT(indicesOf(*mesh), ElementsAre(0u, 1u, 2u, 3u, 2u, 0u));
+    EXPECT_THAT(indicesOf(*mesh), ElementsAre(0u, 1u, 2u, 0u, 2u, 3u, 3u, 2u, 0u, 3u, 0u, 1u));
     EXPECT_EQ(stderrText(), "");
 }
 

@@ -30,18 +30,16 @@ struct BadFaceCase {
 };
 
 const BadFaceCase badFaces[] = {
-    {"position alone", "f 4 5 1"},
-    {"position and texture only", "f 4/1 5/1 1/1"},
-    {"no texture", "f 4//2 5//2 1//2"},
+    {"four fields", "f 4/1/2/1 5/1/2 1/1/1"},
+    {"empty normal", "f 4/1/ 5/1/2 1/1/1"},
     {"empty fields", "f // // //"},
     {"words", "f a/b/c d/e/f g/h/i"},
     {"letters for the normal", "f 4/1/x 5/1/1 1/1/1"},
     {"zero position", "f 4/1/2 5/1/2 0/1/1"},
     {"zero texture", "f 4/1/2 5/1/2 1/0/1"},
     {"zero normal", "f 4/1/2 5/1/2 1/1/0"},
-    {"negative position", "f 4/1/2 5/1/2 -1/1/1"},
-    {"negative texture", "f 4/1/2 5/1/2 1/-1/1"},
-    {"negative normal", "f 4/1/2 5/1/2 1/1/-2"},
+    {"negative position beyond the list", "f 4/1/2 5/1/2 -6/1/1"},
+    {"negative texture beyond the list", "f 4/1/2 5/1/2 1/-4/1"},
     {"position beyond the list", "f 4/1/2 5/1/2 6/1/1"},
     {"texture beyond the list", "f 4/1/2 5/1/2 1/4/1"},
     {"normal beyond the list", "f 4/1/2 5/1/2 1/1/3"},
@@ -188,11 +186,13 @@ GeneratedObj generateObj(std::mt19937& random)
         return std::string(text);
     };
     // Mostly entries that exist, few of them so that corners repeat; now and
-    // then one that is zero, negative or not yet read.
+    // then one that is zero, negative beyond the entries read, or not yet read.
     auto index = [&](std::size_t available) {
         const int roll = linePick(random);
-        if (roll < 4 || available == 0)
-            return std::uniform_int_distribution<int>(-2, 0)(random);
+        if (roll < 4 || available == 0) {
+            const int pick = std::uniform_int_distribution<int>(0, 2)(random);
+            return pick == 0 ? 0 : -static_cast<int>(available) - pick;
+        }
         if (roll < 8)
             return static_cast<int>(available) + 1 + roll;
         const int recent = std::min<int>(static_cast<int>(available), 4);
@@ -233,9 +233,9 @@ GeneratedObj generateObj(std::mt19937& random)
                 const int form = linePick(random);
                 std::string cornerText = std::to_string(p) + "/" + std::to_string(t) + "/" + std::to_string(n);
                 if (form < 3)
-                    cornerText = std::to_string(p);
+                    cornerText += "/1";  // a fourth field: no form of OBJ
                 else if (form < 6)
-                    cornerText = std::to_string(p) + "//" + std::to_string(n);
+                    cornerText = std::to_string(p) + "/" + std::to_string(t) + "/";
                 const bool inRange = p >= 1 && p <= static_cast<int>(positions.size()) && t >= 1 &&
                                      t <= static_cast<int>(texCoords.size()) && n >= 1 &&
                                      n <= static_cast<int>(normals.size());
@@ -249,8 +249,21 @@ GeneratedObj generateObj(std::mt19937& random)
                 }
                 text += separator() + cornerText;
             }
-            if (linePick(random) < 10)
-                text += " 1/1/1";  // a fourth corner, ignored
+            // A fourth corner makes a quad: a second triangle of the first,
+            // third and fourth corners.
+            const bool quad = linePick(random) < 10;
+            if (quad)
+                text += " 1/1/1";
+            if (sound && quad) {
+                ++obj.soundFaces;
+                const std::array<float, 8> first = keys[0], third = keys[2];
+                const auto& pv = positions[0];
+                const auto& nv = normals[0];
+                const auto& tv = texCoords[0];
+                keys.push_back(first);
+                keys.push_back(third);
+                keys.push_back({pv[0], pv[1], pv[2], nv[0], nv[1], nv[2], tv[0], tv[1]});
+            }
             if (sound) {
                 ++obj.soundFaces;
                 obj.cornerKeys.insert(obj.cornerKeys.end(), keys.begin(), keys.end());

@@ -80,9 +80,9 @@ const DecodeCase decodeCases[] = {
     {"grey 4 bits", PNG_COLOR_TYPE_GRAY, 4, false, 13, 5, 1},
     {"grey 8 bits", PNG_COLOR_TYPE_GRAY, 8, false, 13, 5, 1},
     {"grey 16 bits", PNG_COLOR_TYPE_GRAY, 16, false, 13, 5, 1},
-    {"palette 2 bits", PNG_COLOR_TYPE_PALETTE, 2, false, 11, 4, 1},
-    {"palette 4 bits", PNG_COLOR_TYPE_PALETTE, 4, false, 11, 4, 1},
-    {"palette 8 bits", PNG_COLOR_TYPE_PALETTE, 8, false, 11, 4, 1},
+    {"palette 2 bits", PNG_COLOR_TYPE_PALETTE, 2, false, 11, 4, 3},
+    {"palette 4 bits", PNG_COLOR_TYPE_PALETTE, 4, false, 11, 4, 3},
+    {"palette 8 bits", PNG_COLOR_TYPE_PALETTE, 8, false, 11, 4, 3},
     {"grey and alpha 8 bits", PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, 7, 6, 2},
     {"grey and alpha 16 bits", PNG_COLOR_TYPE_GRAY_ALPHA, 16, false, 7, 6, 2},
     {"RGB 8 bits", PNG_COLOR_TYPE_RGB, 8, false, 10, 4, 3},
@@ -122,21 +122,31 @@ TEST_F(PngReaderTest, EveryColourTypeAndDepthGivesEightBitSamplesBottomRowFirst)
         EXPECT_EQ(image.channels, c.channels);
         EXPECT_EQ(image.stride(), c.width * static_cast<std::uint32_t>(c.channels));
 
-        // 16-bit samples keep their high byte; narrow ones keep their value
-        // (palette indices stay indices); the file's last row comes first.
+        // 16-bit samples keep their high byte; narrower grey is scaled to
+        // 0..255 (PNG, ISO/IEC 15948:2003, 12.5: v * 255 / (2^depth - 1)); palette
+        // indices give their colours; the file's last row comes first.
         std::vector<unsigned char> expected;
         for (std::uint32_t row = c.height; row-- > 0;)
-            for (std::uint32_t x = 0; x < c.width; ++x)
+            for (std::uint32_t x = 0; x < c.width; ++x) {
+                if (c.colourType == PNG_COLOR_TYPE_PALETTE) {
+                    const std::uint16_t index = patternSample(x, row, 0, c.bitDepth);
+                    expected.insert(expected.end(), {static_cast<unsigned char>(255 - index),
+                                                     static_cast<unsigned char>(index), 9});
+                    continue;
+                }
                 for (int ch = 0; ch < c.channels; ++ch) {
                     std::uint16_t s = patternSample(x, row, ch, c.bitDepth);
+                    if (c.bitDepth < 8)
+                        s = static_cast<std::uint16_t>(s * 255 / ((1 << c.bitDepth) - 1));
                     expected.push_back(static_cast<unsigned char>(c.bitDepth == 16 ? s >> 8 : s));
                 }
+            }
         std::vector<unsigned char> actual(image.pixels, image.pixels + expected.size());
         EXPECT_EQ(actual, expected);
     }
 }
 
-TEST_F(PngReaderTest, OneBitGreyGivesZeroAndOneNotFullRange)
+TEST_F(PngReaderTest, OneBitGreyGivesBlackAndWhite)
 {
     PngSamplePicture png;
     png.layout.width = 8;
@@ -149,7 +159,7 @@ TEST_F(PngReaderTest, OneBitGreyGivesZeroAndOneNotFullRange)
     Image image = loadPng(path("bits.png"));
     ASSERT_NE(image.pixels, nullptr);
     EXPECT_EQ(std::vector<unsigned char>(image.pixels, image.pixels + 8),
-              (std::vector<unsigned char>{0, 1, 1, 0, 1, 0, 0, 1}));
+              (std::vector<unsigned char>{0, 255, 255, 0, 255, 0, 0, 255}));
 }
 
 TEST_F(PngReaderTest, TopRedBottomBlueStartsTheBufferWithBlue)
@@ -197,7 +207,9 @@ TEST_F(PngReaderTest, BottomUpRowsWrittenComeBackAsTheyWere)
     EXPECT_FALSE(error.empty());
 }
 
-TEST_F(PngReaderTest, TransparencyChunkAddsNoAlphaChannel)
+// A colour-keyed or palette transparency is an alpha channel, as the
+// picture's author sees it.
+TEST_F(PngReaderTest, TransparencyChunkBecomesAnAlphaChannel)
 {
     PngSamplePicture png;
     png.layout.width = 4;
@@ -213,9 +225,12 @@ TEST_F(PngReaderTest, TransparencyChunkAddsNoAlphaChannel)
 
     Image image = loadPng(path("trns.png"));
     ASSERT_NE(image.pixels, nullptr);
-    EXPECT_EQ(image.channels, 1);
-    EXPECT_EQ(std::vector<unsigned char>(image.pixels, image.pixels + 8),
-              (std::vector<unsigned char>{1, 0, 1, 0, 0, 1, 0, 1}));
+    EXPECT_EQ(image.channels, 4);
+    const std::vector<unsigned char> clear = {0, 0, 0, 0}, white = {255, 255, 255, 255};
+    std::vector<unsigned char> expected;
+    for (int index : {1, 0, 1, 0, 0, 1, 0, 1})
+        expected.insert(expected.end(), (index == 0 ? clear : white).begin(), (index == 0 ? clear : white).end());
+    EXPECT_EQ(std::vector<unsigned char>(image.pixels, image.pixels + 32), expected);
 }
 
 class PngReaderFailureTest : public PngReaderTest {
@@ -255,7 +270,7 @@ TEST_F(PngReaderFailureTest, EveryBrokenFileGivesTheEmptyImageAndClosesTheFile)
 {
     const FailureCase cases[] = {
         {"missing file", [](PngReaderFailureTest& t) { return t.dir + "/no such file.png"; }, "missing"},
-        {"folder, not a file", [](PngReaderFailureTest& t) { return t.dir; }, "not a PNG file"},
+        {"folder, not a file", [](PngReaderFailureTest& t) { return t.dir; }, "a folder, not a file"},
         {"empty file", [](PngReaderFailureTest& t) { return t.raw("empty.png", ""); }, "not a PNG file"},
         {"three signature bytes",
          [](PngReaderFailureTest& t) { return t.raw("short.png", "\x89PN"); }, "not a PNG file"},

@@ -111,6 +111,21 @@ TEST_F(TextureSetTest, GeneratedAssetsLoadAsElevenDistinctNamesInTableOrder)
 
         Image image = loadPng(entry.fileName);
         ASSERT_NE(image.pixels, nullptr);
+        // The same bytes as libpng's simplified reader, a separate decoding
+        // path, gives at the file's own format with rows flipped: the
+        // expanding transforms leave the shipped 8-bit pictures untouched.
+        {
+            png_image simple{};
+            simple.version = PNG_IMAGE_VERSION;
+            ASSERT_NE(png_image_begin_read_from_file(&simple, entry.fileName), 0) << simple.message;
+            simple.format = image.channels == 4 ? PNG_FORMAT_RGBA : image.channels == 3 ? PNG_FORMAT_RGB
+                          : image.channels == 2 ? PNG_FORMAT_GA : PNG_FORMAT_GRAY;
+            std::vector<unsigned char> decoded(PNG_IMAGE_SIZE(simple));
+            const int rowStride = -static_cast<int>(PNG_IMAGE_ROW_STRIDE(simple));  // bottom row first
+            ASSERT_NE(png_image_finish_read(&simple, nullptr, decoded.data(), rowStride, nullptr), 0) << simple.message;
+            EXPECT_TRUE(decoded == std::vector<unsigned char>(image.pixels, image.pixels + decoded.size()))
+                << "decoded bytes differ";
+        }
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_INTERNAL_FORMAT), static_cast<int>(entry.format));
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_WIDTH), static_cast<int>(image.width));
         EXPECT_EQ(levelValue(name, 0, GL_TEXTURE_HEIGHT), static_cast<int>(image.height));
@@ -184,7 +199,7 @@ TEST_F(TextureSetTest, FormatFollowsChannelsAndPixelsArriveUnchanged)
         {"rock.png", &TextureSet::rockTexture, pattern(8, 8, PNG_COLOR_TYPE_GRAY, 8), GL_LUMINANCE},
         {"water.png", &TextureSet::waterTexture, pattern(4, 4, PNG_COLOR_TYPE_GRAY_ALPHA, 8), GL_LUMINANCE_ALPHA},
         {"mackerel_texture_red.png", &TextureSet::mackerelRedTexture, pattern(4, 2, PNG_COLOR_TYPE_PALETTE, 4),
-         GL_LUMINANCE},
+         GL_RGB},
         {"mackerel_texture.png", &TextureSet::mackerelTexture, pattern(16, 4, PNG_COLOR_TYPE_RGB, 16), GL_RGB},
         // Rows of 9 bytes: only an unpack alignment of 1 keeps them apart.
         {"underwater_sun.png", &TextureSet::sunTexture, pattern(3, 5, PNG_COLOR_TYPE_RGB, 8), GL_RGB},

@@ -122,7 +122,7 @@ void PrintTo(const FaultCase& faultCase, std::ostream* out)
 std::string expectedMeshMessage(Fault fault)
 {
     switch (fault) {
-    case Fault::missing: return "could not be opened";
+    case Fault::missing: return "could not be used (missing";
     case Fault::empty: return "holds no faces";
     case Fault::truncated: return "face skipped";
     default: return "";
@@ -264,7 +264,9 @@ TEST_F(BadAssetsTest, MeshWithBadFacesReportsTheSkippedFaces)
 
     ASSERT_TRUE(startAndWaitForWindow({}, 30.0));
     const std::string errors = waitForMessages({meshFile});
-    EXPECT_NE(errors.find("\"mackerel.obj\": 5 faces skipped"), std::string::npos) << errors;
+    // The relative and the a//c corners are read; the other three are not.
+    EXPECT_NE(errors.find("\"mackerel.obj\" in "), std::string::npos) << errors;
+    EXPECT_NE(errors.find("3 faces skipped"), std::string::npos) << errors;
     ASSERT_TRUE(isRunning(program)) << errors;
 
     expectDrawing();

@@ -187,4 +187,61 @@ TEST_F(FishTest, TheTorchBringsBackTheRedFishsRedSixtyMetresDownInClearOcean)
     EXPECT_NEAR(redAgain, redOff, 2.0) << "F6 again did not switch the torch off";
 }
 
+// Summed brightness of a small patch of a fish's side, centred `along` units
+// towards the snout from its middle.
+double patchLight(const Image& shot, const Fish& fish, double along)
+{
+    const ScreenPoint centre = project(fish.x + along, fish.z, pitchDegrees);
+    double sum = 0.0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -3; dx <= 3; ++dx) {
+            const Rgb p = pixelAt(shot, centre.x + dx, centre.y + dy);
+            sum += p.r + p.g + p.b;
+        }
+    return sum;
+}
+
+TEST_F(FishTest, TheTorchLightsTheRightFishsHeadAsWellAsItsMiddleThirtyDown)
+{
+    // The red fish stands farthest out to the right; its snout is the point of
+    // the six fish farthest from the beam's axis. A beam cut off short of it
+    // leaves the head dark beside a lit body.
+    ASSERT_TRUE(hideHelpPanel(program));
+    tiltCamera();
+    sendKey(program, "Down", 20);
+    settle(1.0);
+    const Image off = screenshot(program, shotPath("torch_off_30.png"));
+    sendKey(program, "F6");
+    settle(1.0);
+    const Image on = screenshot(program, shotPath("torch_on_30.png"));
+    ASSERT_NE(off.pixels, nullptr);
+    ASSERT_NE(on.pixels, nullptr);
+    const Fish& right = fishes[0];
+    constexpr double headAlong = 0.85;  // the gill cover, behind the eye
+    const double middle = patchLight(on, right, 0.0) - patchLight(off, right, 0.0);
+    const double head = patchLight(on, right, headAlong) - patchLight(off, right, headAlong);
+    RecordProperty("torch_middle", std::to_string(middle));
+    RecordProperty("torch_head", std::to_string(head));
+    ASSERT_GT(middle, 0.0) << "the torch does not reach the fish at all";
+    EXPECT_GE(head, 0.5 * middle) << "head " << head << ", middle " << middle;
+}
+
+TEST_F(FishTest, InClearOceanTheRedFishIsRedJustBelowTheSurfaceAndNotAtTenMetres)
+{
+    // The measured waters start just below the surface, where red still
+    // reaches the fish; ten metres down it is gone.
+    ASSERT_TRUE(hideHelpPanel(program));
+    tiltCamera();
+    sendKey(program, "F3");
+    sendKey(program, "Up", 12);
+    settle(1.0);
+    const std::vector<Rgb> shallow = flankPixels(screenshot(program, shotPath("clear_ocean_1m.png")), fishes[0]);
+    const auto redShallow = std::count_if(shallow.begin(), shallow.end(), isRedDominant);
+    EXPECT_GT(redShallow, static_cast<long>(shallow.size()) / 2) << "the red fish is not red at 1 m";
+    sendKey(program, "Down", 9);
+    settle(1.0);
+    const std::vector<Rgb> deep = flankPixels(screenshot(program, shotPath("clear_ocean_10m.png")), fishes[0]);
+    EXPECT_EQ(std::count_if(deep.begin(), deep.end(), isRedDominant), 0) << "the red fish is still red at 10 m";
+}
+
 }  // namespace

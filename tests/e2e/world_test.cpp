@@ -238,4 +238,57 @@ TEST_F(WorldOnScreen, SeaFloorShowsThroughTheFogBelowTheViewer)
     EXPECT_LE(blue / count, fog.b - 2.0);
 }
 
+TEST_F(WorldOnScreen, MeasuredWaterFadesIntoItsVeilAndCoastalWaterHidesTheSun)
+{
+    // Clear ocean at 10 m: the water seen far off, from radiative transfer
+    // with the water's own scattering (about (0, 19, 60) in sRGB).
+    // The first frame in a water builds its tables, which takes a moment.
+    sendKey(program, "F3");
+    settle(3.0);
+    const Image clear10 = shot("clear_ocean_10m");
+    const Rgb veil = pixelAt(clear10, backgroundX, backgroundY);
+    EXPECT_NEAR(veil.r, 0, 4);
+    EXPECT_NEAR(veil.g, 19, 4);
+    EXPECT_NEAR(veil.b, 60, 4);
+
+    // At 30 m the surface, 30 m up, fades into the veil channel by channel:
+    // down the upper frame no row differs from the next by a step.
+    descend(20);
+    const Image clear30 = shot("clear_ocean_30m");
+    int steepest = 0;
+    for (int x : {backgroundX, width / 2, sceneRight - 30})
+        for (int y = 1; y < 150; ++y) {
+            const Rgb a = pixelAt(clear30, x, y - 1);
+            const Rgb b = pixelAt(clear30, x, y);
+            steepest = std::max({steepest, std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+        }
+    EXPECT_LE(steepest, 3) << "a step between two rows of the upper frame";
+
+    // Green coastal water at 30 m: the sun's beam is gone, so looking up
+    // straight up nothing where the sun stands (10 degrees off the middle)
+    // outshines the water around it.
+    sendKey(program, "F3");
+    settle(3.0);
+    sendKey(program, "F3");
+    settle(3.0);
+    look(0, -90);
+    const Image coastalUp = shot("coastal_water_30m_up");
+    const int cx = width / 2;
+    const int cy = height / 2;
+    Rgb around{0, 0, 0};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < sceneRight; ++x)
+            if (std::hypot(x - cx, y - cy) > 150.0 && std::hypot(x - cx, y - cy) < 170.0) {
+                const Rgb p = pixelAt(coastalUp, x, y);
+                around = {std::max(around.r, p.r), std::max(around.g, p.g), std::max(around.b, p.b)};
+            }
+    for (int y = cy - 120; y <= cy + 120; ++y)
+        for (int x = cx - 120; x <= cx + 120; ++x) {
+            const Rgb p = pixelAt(coastalUp, x, y);
+            ASSERT_LE(p.r, around.r + 4) << x << ", " << y;
+            ASSERT_LE(p.g, around.g + 4) << x << ", " << y;
+            ASSERT_LE(p.b, around.b + 4) << x << ", " << y;
+        }
+}
+
 }  // namespace

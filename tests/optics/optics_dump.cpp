@@ -10,7 +10,7 @@
 
 int main()
 {
-    const float depths[] = {0.0f, 5.0f, 10.0f, 15.0f, 20.0f, 30.0f, 45.0f, 60.0f, 90.0f};
+    const float depths[] = {0.0f, 5.0f, 10.0f, 15.0f, 20.0f, 30.0f, 45.0f, 60.0f, 90.0f, 100.0f};
     for (int water = 0; water < waterTypeCount; ++water) {
         const int model = water + 1;
         const double chl = waterTypes[water].chlorophyll;
@@ -28,6 +28,9 @@ int main()
             std::printf("clear %d %g %.6f %.6f %.6f\n", water, d, clear[0], clear[1], clear[2]);
             const WaterView view = waterView(water, d);
             std::printf("veil %d %g %.6f %.6f %.6f\n", water, d, view.veil.r, view.veil.g, view.veil.b);
+            std::printf("below %d %g %.6f %.6f %.6f\n", water, d, view.veilBelow.r, view.veilBelow.g, view.veilBelow.b);
+            const LinearRgb sun = sunTransmission(water, d);
+            std::printf("sun %d %g %.8f %.8f %.8f\n", water, d, sun.r, sun.g, sun.b);
             std::printf("attenuation %d %g %.6f %.6f %.6f\n", water, d, view.attenuation.r, view.attenuation.g,
                         view.attenuation.b);
             const ColourChartPatches chart = colourChartPatches(model, d);

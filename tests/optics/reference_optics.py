@@ -52,26 +52,97 @@ def kd(chl):
 
 def iops(chl):
     """Absorption and scattering of Case-1 water: Morel (1974) for pure sea
-    water, Morel & Maritorena (2001) for the particles, a from Kd through
-    Gordon (1989) with the sun at the zenith; Pope & Fry past 700 nm."""
+    water, Morel & Maritorena (2001) for the particles, a from Kd in their own
+    convention Kd = a + b_b, never below pure water's (Pope & Fry), which is
+    also a past 700 nm."""
     bw = 0.00288 * (GRID / 500) ** -4.32
     nu = 0.0 if chl >= 2 else 0.5 * (np.log10(chl) - 0.3)
     bp = 0.416 * chl ** 0.766 * (GRID / 550) ** nu
     bb = 0.5 * bw + (0.002 + 0.01 * (0.5 - 0.25 * np.log10(chl)) * (GRID / 550) ** nu) * bp
-    a = np.where(GRID <= 700, np.maximum(kd(chl) / 1.0395 - bb, 0), kd(chl))
+    a_w = np.interp(GRID, pope_fry[:, 0], pope_fry[:, 1])
+    a = np.where(GRID <= 700, np.maximum(kd(chl) - bb, a_w), a_w)
     return a, bw + bp
 
 
+def hg_back_fraction(g):
+    """Henyey & Greenstein (1941) phase function integrated over the back
+    hemisphere, in closed form."""
+    return (1 - g) / (2 * g) * ((1 + g) / np.sqrt(1 + g * g) - 1)
+
+
+def hg_for_back_fraction(fraction):
+    """g for each back fraction, by bisection over a fine grid of g, vectorised."""
+    g = np.linspace(1e-4, 0.9999, 200001)
+    back = hg_back_fraction(g)  # falls as g grows
+    return np.interp(-np.asarray(fraction), -back, g)
+
+
+def beta_sideways(chl):
+    """beta(90 deg) per metre per steradian: Morel (1974) for the water,
+    (1 + 0.835 cos^2) / (4 pi (1 + 0.835/3)); a Henyey-Greenstein function for
+    the particles with their b_bp/b_p as its back fraction (Morel &
+    Maritorena 2001)."""
+    bw = 0.00288 * (GRID / 500) ** -4.32
+    nu = 0.0 if chl >= 2 else 0.5 * (np.log10(chl) - 0.3)
+    bp = 0.416 * chl ** 0.766 * (GRID / 550) ** nu
+    ratio = 0.002 + 0.01 * (0.5 - 0.25 * np.log10(chl)) * (GRID / 550) ** nu
+    g = hg_for_back_fraction(ratio)
+    water = 1 / (4 * np.pi * (1 + 0.835 / 3))
+    particles = (1 - g * g) / (4 * np.pi * (1 + g * g) ** 1.5)
+    return bw * water + bp * particles
+
+
+def backscattering(chl):
+    bw = 0.00288 * (GRID / 500) ** -4.32
+    nu = 0.0 if chl >= 2 else 0.5 * (np.log10(chl) - 0.3)
+    bp = 0.416 * chl ** 0.766 * (GRID / 550) ** nu
+    return 0.5 * bw + (0.002 + 0.01 * (0.5 - 0.25 * np.log10(chl)) * (GRID / 550) ** nu) * bp
+
+
+def veil_ratio(chl):
+    """pi L / E_d looking level: light from above scattered at 90 degrees all
+    along the path, attenuated by a + b_b (Gordon 1973, quasi-single
+    scattering)."""
+    a, _ = iops(chl)
+    return np.pi * beta_sideways(chl) / (a + backscattering(chl))
+
+
+def veil_below_ratio(chl):
+    """pi L / E_d looking straight down: beta(180) (Morel's water, 1.835 times
+    its 90-degree value; Henyey-Greenstein particles), along a path that goes
+    deeper, where E_d falls by exp(-Kd s): denominator a + b_b + Kd."""
+    a, _ = iops(chl)
+    bw = 0.00288 * (GRID / 500) ** -4.32
+    nu = 0.0 if chl >= 2 else 0.5 * (np.log10(chl) - 0.3)
+    bp = 0.416 * chl ** 0.766 * (GRID / 550) ** nu
+    g = hg_for_back_fraction(0.002 + 0.01 * (0.5 - 0.25 * np.log10(chl)) * (GRID / 550) ** nu)
+    beta = bw * 1.835 / (4 * np.pi * (1 + 0.835 / 3)) + bp * (1 - g * g) / (4 * np.pi * (1 + g) ** 3)
+    return np.pi * beta / (a + backscattering(chl) + kd(chl))
+
+
+def veil_below(chl, depth):
+    return into_gamut(xyz(light(chl, depth) * veil_below_ratio(chl), np.ones((81, 1))) @ SRGB.T)[0]
+
+
 def veil(chl, depth):
-    a, b = iops(chl)
-    return into_gamut(xyz(light(chl, depth) * b / (4 * (a + b)), np.ones((81, 1))) @ SRGB.T)[0]
+    return into_gamut(xyz(light(chl, depth) * veil_ratio(chl), np.ones((81, 1))) @ SRGB.T)[0]
+
+
+def monte_carlo():
+    """The independent Monte Carlo's pi L/E_d looking level, if its table is at hand."""
+    path = Path("/work/shared/data/optics/veil_radiance_monte_carlo.csv")
+    if not path.exists():
+        return None
+    rows = [line.split(",") for line in path.read_text().splitlines()[1:] if line.strip()]
+    return [(r[0], float(r[1]), float(r[2]), float(r[3]), float(r[4])) for r in rows]
 
 
 def scales(before, after):
     s = into_gamut(xyz(before, checker) @ SRGB.T)
     d = into_gamut(xyz(after, checker) @ SRGB.T)
     ss = np.sum(s * s, axis=0)
-    return np.clip(np.sum(s * d, axis=0) / np.where(ss > 0, ss, 1), 0, 1)
+    # A channel left with rounding residue alone (1e-19 and below) is empty.
+    return np.where(ss > 1e-30, np.clip(np.sum(s * d, axis=0) / np.where(ss > 0, ss, 1), 0, 1), 0.0)
 
 
 def through(chl, metres):
@@ -240,8 +311,15 @@ def report():
         a, b = iops(chl)
         c = np.interp([450, 550, 650], GRID, a + b)
         print(f"{name:8s} c(450, 550, 650) = {c[0]:.3f} {c[1]:.3f} {c[2]:.3f} /m; "
-              f"veil at 10 m {tuple(np.rint(encode(veil(chl, 10)) * 255).astype(int))}; "
+              f"veil at 5/10/30 m {[tuple(np.rint(encode(veil(chl, d)) * 255).astype(int)) for d in (5, 10, 30)]}; "
               f"torch through 2 x 0.73 m {np.round(torch(chl, 0.35 / 2.4 * 5), 3)}")
+    mc = monte_carlo()
+    if mc:
+        for name, chl in WATERS:
+            ours = veil_ratio(chl)
+            ratios = [pl / np.interp(w, GRID, ours) for (_, c, w, d, pl) in mc if c == chl and 420 <= w <= 620]
+            print(f"{name:8s} Monte Carlo / this veil, 420..620 nm: median {np.median(ratios):.2f}, "
+                  f"range {min(ratios):.2f}..{max(ratios):.2f}")
     for name, chl in WATERS:
         for depth in (10, 20, 30, 50, 60, 90):
             f = factors(chl, depth)
@@ -255,7 +333,8 @@ def check(dump):
     """DUMP prints lines 'factors WATER DEPTH R G B', 'stops WATER DEPTH EV',
     'patch WATER DEPTH CHART INDEX R G B' (8-bit sRGB; CHART 0 surface, 1 at
     depth, 2 balanced), 'clear WATER DEPTH R G B' (the clear colour), 'veil',
-    'attenuation' (per channel, 1/m), 'torch WATER METRES R G B' and
+    'below' (the veil looking down), 'sun WATER DEPTH R G B' (the sun's
+    beam through the depth), 'attenuation' (per channel, 1/m), 'torch WATER METRES R G B' and
     'beam WATER 0 C450 C550 C650'."""
     failures = 0
     checked = 0
@@ -275,6 +354,11 @@ def check(dump):
             expected = shown(expected)[index]
         elif kind == "veil":
             expected, tolerance = veil(chl, depth), 1e-4
+        elif kind == "below":
+            expected, tolerance = veil_below(chl, depth), 1e-4
+        elif kind == "sun":
+            # Daylight's direct beam through the depth, exp(-c(lambda) d).
+            expected, tolerance = scales(d65, d65 * through(chl, depth)), 1e-4
         elif kind == "attenuation":
             expected, tolerance = attenuation(chl, depth), 2e-3
         elif kind == "torch":

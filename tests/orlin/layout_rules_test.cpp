@@ -12,7 +12,15 @@
 #include "text_renderer.h"
 #include "theme.h"
 #include "message_text.h"
+#include "overlay_plan.h"
 #include "panel_placement.h"
+
+#include <cmath>
+
+#include "logic/controls.h"
+#include "logic/fish_view.h"
+#include "logic/gauge_geometry.h"
+#include "state/program_state.h"
 
 namespace {
 
@@ -151,6 +159,139 @@ TEST(PanelPlacement, TheFrameRateGoesAboveTheChartOrBesideIt)
                              {150, 60, PanelCorner::bottomLeft}},
                             {}, room, 12, boxes));
     EXPECT_EQ(boxes[2], (PanelBox{404, 12, 150, 60})) << "not beside the chart";
+}
+
+// Where a fish's box (2.4 x 0.6 x 0.35 units) lands in a window, by the
+// camera's own numbers: 60 degree field of view, eye 5 units from the focus
+// point, the fish 1.5 units either side and one row each 1 unit nearer and
+// farther. Window pixels, lower-left origin.
+PanelBox fishOnScreen(double fx, double fz, int width, int height)
+{
+    const double t = std::tan(3.14159265358979323846 / 6.0);
+    const double aspect = static_cast<double>(width) / height;
+    double left = 1e9, right = -1e9, bottom = 1e9, top = -1e9;
+    for (double dx : {-1.2, 1.2})
+        for (double dy : {-0.3, 0.3})
+            for (double dz : {-0.175, 0.175}) {
+                const double depth = 5.0 - (fz + dz);
+                const double x = width / 2.0 * (1.0 + (fx + dx) / (depth * t * aspect));
+                const double y = height / 2.0 * (1.0 + dy / (depth * t));
+                left = std::min(left, x);
+                right = std::max(right, x);
+                bottom = std::min(bottom, y);
+                top = std::max(top, y);
+            }
+    return {static_cast<int>(left), static_cast<int>(bottom), static_cast<int>(right - left) + 1,
+            static_cast<int>(top - bottom) + 1};
+}
+
+bool overlaps(const PanelBox& a, const PanelBox& b) { return tooClose(a, b, 0); }
+
+// Every water's label, every combination of panels, in the window, in full
+// screen and in a tiny window: no panel meets a fish, the label, the gauge's
+// column or another panel. In the window and in full screen every panel asked
+// for is there (smaller, or elsewhere); in the tiny window what does not fit
+// is left out.
+TEST(OverlayPlan, NoPanelCoversAFishTheLabelOrAnotherPanel)
+{
+    const char* font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    Theme theme{};
+    HelpPanel help;
+    help.title = controlsTitle;
+    for (const Control& control : controls) {
+        help.rows.push_back({control.keys, control.action});
+        help.briefRows.push_back({control.briefKeys, control.briefAction});
+    }
+    const std::vector<unsigned char> rgb(6 * 4 * 3, 128);
+    const std::vector<float> plot(81, 0.5f);
+    const float colour[4] = {1, 0, 0, 1};
+    const OrlinPlotLine lines[] = {{plot.data(), 81, colour}, {plot.data(), 81, colour}, {plot.data(), 81, colour}};
+    const struct {
+        const char* label;  // as the host writes it under the gauge
+        const char* title;
+        const char* atDepth;
+    } waters[] = {
+        {"Simple rule", "Colour chart: Simple rule", "at 30"},
+        {"Clear ocean, 30 m / 98 ft", "Colour chart: Clear ocean", "at 30 m, +2.6 EV"},
+        {"Open ocean, 30 m / 98 ft", "Colour chart: Open ocean", "at 30 m, +7.4 EV"},
+        {"Green coastal water, 30 m / 98 ft", "Colour chart: Green coastal water", "at 30 m, +12.0 EV"},
+    };
+    const struct {
+        int width, height;
+        bool fullScreen;
+        bool everyPanelFits;
+    } windows[] = {{640, 480, false, true}, {1920, 1080, true, true}, {320, 200, false, false}};
+    const std::string assetMessage = "texture \"mackerel_texture_red.png\" not loaded (missing; looked in "
+                                     "/home/teacher/Downloads/marivane-1.0/mackerel_texture_red.png and "
+                                     "/usr/share/marivane/mackerel_texture_red.png); drawing without it";
+
+    for (const auto& window : windows) {
+        fullScreen = window.fullScreen;
+        windowWidth = window.width;
+        windowHeight = window.height;
+        const GaugeOrigin gauge = gaugeOrigin();
+        const OverlayMetrics metrics = overlayMetrics(gauge.scale);
+        const FontAtlas atlas = buildFontAtlas(font, metrics.fontPixelSize, false);
+        ASSERT_TRUE(atlas.hasText) << "no font at " << font;
+        const int keepLeftOf = std::min(static_cast<int>(gaugeLeftEdge()), window.width);
+        std::vector<PanelBox> fish;
+        for (double fx : {1.5, -1.5})
+            for (double fz : {1.0, 0.0, -1.0})
+                fish.push_back(fishOnScreen(fx, fz, window.width, window.height));
+        for (const auto& water : waters) {
+            const OrlinSwatchGroup groups[] = {{"surface", 6, 4, rgb.data()},
+                                               {water.atDepth, 6, 4, rgb.data()},
+                                               {"white-balanced", 6, 4, rgb.data()}};
+            OrlinChart content{water.title, groups, 3, lines, 3, 0.25f, "10 m", "90 m"};
+            ChartPanel chart;
+            setChartContent(chart, &content);
+            for (int combination = 0; combination < 48; ++combination) {
+                const int helpState = combination % 3;  // shown, its hint, neither
+                help.shown = helpState == 0;
+                help.hintShown = helpState == 1;
+                chart.shown = (combination / 3) % 2 == 1;
+                OverlayContent shown;
+                shown.help = &help;
+                shown.chart = &chart;
+                shown.frameRateShown = (combination / 6) % 2 == 1;
+                shown.notice = (combination / 12) % 2 == 1 ? "Slow dive: F5 to stop" : "";
+                shown.message = (combination / 24) % 2 == 1 ? assetMessage : "";
+                shown.label = labelBoxOf(atlas, metrics, water.label, static_cast<int>(gaugeRightEdge()),
+                                         static_cast<int>(gauge.y - 6.0f * gauge.scale));
+                for (const WindowRect& area : fishWindowAreas(window.width, window.height))
+                    shown.keepClear.push_back({area.x, area.y, area.width, area.height});
+                const OverlayPlan plan =
+                    planOverlay(atlas, theme, metrics, shown, {window.width, window.height, keepLeftOf});
+
+                const std::string where = std::to_string(window.width) + "x" + std::to_string(window.height) +
+                                          ", " + water.label + ", combination " + std::to_string(combination);
+                const bool asked[panelSlots] = {help.shown, help.hintShown, chart.shown, shown.frameRateShown,
+                                                !shown.notice.empty(), !shown.message.empty()};
+                for (int slot = 0; slot < panelSlots; ++slot) {
+                    const PanelBox& box = plan.boxes[slot];
+                    if (box.width <= 0) {
+                        if (window.everyPanelFits) {
+                            EXPECT_FALSE(asked[slot]) << where << ": panel " << slot << " left out";
+                        }
+                        continue;
+                    }
+                    EXPECT_TRUE(box.x >= 0 && box.y >= 0 && box.x + box.width <= keepLeftOf &&
+                                box.y + box.height <= window.height)
+                        << where << ": panel " << slot << " outside the room";
+                    for (const PanelBox& f : fish)
+                        EXPECT_FALSE(overlaps(box, f)) << where << ": panel " << slot << " covers a fish";
+                    EXPECT_FALSE(overlaps(box, shown.label)) << where << ": panel " << slot << " covers the label";
+                    for (int other = slot + 1; other < panelSlots; ++other)
+                        EXPECT_FALSE(plan.boxes[other].width > 0 && overlaps(box, plan.boxes[other]))
+                            << where << ": panels " << slot << " and " << other << " overlap";
+                }
+                ASSERT_FALSE(HasFailure());
+            }
+        }
+    }
+    fullScreen = false;
+    windowWidth = initialWindowWidth;
+    windowHeight = initialWindowHeight;
 }
 
 }  // namespace

@@ -77,7 +77,9 @@ double bodyBottomY(double x)
     return s.centreY - s.lower;
 }
 
-double skinU(double x) { return std::clamp((fishNoseX - x) / (fishNoseX - fishTailX), 0.0, 1.0); }
+double insidePicture(double fraction) { return skinMargin + (1.0 - 2.0 * skinMargin) * std::clamp(fraction, 0.0, 1.0); }
+
+double skinU(double x) { return insidePicture((fishNoseX - x) / (fishNoseX - fishTailX)); }
 
 double skinV(double x, double y)
 {
@@ -85,7 +87,7 @@ double skinV(double x, double y)
     const double height = s.upper + s.lower;
     if (height <= 0.0)
         return 0.5;
-    return std::clamp((y - (s.centreY - s.lower)) / height, 0.0, 1.0);
+    return insidePicture((y - (s.centreY - s.lower)) / height);
 }
 
 Vec3 bodySurfacePoint(double x, double angle)

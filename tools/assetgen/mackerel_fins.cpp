@@ -14,8 +14,8 @@ constexpr double pi = 3.14159265358979323846;
 constexpr Vec3 sideways{0.0, 0.0, 1.0};
 
 // Fins take the skin's colour at their own spot, kept off the picture's very
-// edges so texture filtering never reaches across to the other edge.
-double clampToPicture(double value) { return std::clamp(value, 0.02, 0.98); }
+// edges (as the body's) so texture filtering never reaches across to the other edge.
+double clampToPicture(double value) { return std::clamp(value, skinMargin, 1.0 - skinMargin); }
 
 TextureMapping pictureAt(double fixedV)
 {

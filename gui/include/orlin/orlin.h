@@ -47,6 +47,14 @@ struct OrlinHelpRow {
     const char* action;
 };
 
+// A rectangle in window pixels: lower-left corner, width and height.
+struct OrlinRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
 // A panel of colour swatches and a small line plot: groups of swatches side
 // by side, each with a label above it, and under them the plot's lines.
 struct OrlinSwatchGroup {
@@ -110,9 +118,9 @@ public:
     // in the bottom-left corner; with control, alt or meta held they do
     // nothing. Once the start-up help has faded, a small "F1: help" is left
     // in its corner until F1. Every other key and the mouse are left to the
-    // host. Panels never cover each other or the host's label: each goes as
-    // near its corner as the others leave room for, and when the window is
-    // too small for that the rows move closer together.
+    // host. Panels never cover each other, the host's label or the areas it
+    // keeps clear: each goes as near its corner as the others leave room for,
+    // and when the window is too small for that the rows move closer together.
     OrlinContext(int width, int height, const char* fontPath,
                  const float* panel, const float* panelEdge, const float* keyCap,
                  const float* divider, const float* text, const float* textStrong,
@@ -124,9 +132,20 @@ public:
     // The help panel's title and rows, copied; until then the panel is empty
     // and draws nothing.
     void setHelp(const char* title, const OrlinHelpRow* rows, int rowCount);
+    // The same rows in a few words each, for a window with no room for the
+    // full panel: the help is then drawn in two columns, short enough to
+    // stand above the host's subject. Copied; without them the rows stay.
+    void setBriefHelp(const OrlinHelpRow* rows, int rowCount);
     // Panels, with a window margin to spare, stay left of x, so the host can
     // draw beside them; without a call they may take the window's width.
     void keepPanelsLeftOf(int x);
+    // Areas no panel covers, with a window margin to spare: the scene's
+    // subject (copied; a new call replaces them, none clears them). A panel
+    // with no room beside them takes its compact form; failing that, as few
+    // of the lesser panels as will do are left out (the frame rate before the
+    // chart, both before the help, whose "F1: help" stays), and a panel with
+    // no room at all is not shown.
+    void keepPanelsClearOf(const OrlinRect* areas, int count);
 
     // The chart panel's content, copied (null: none), and whether it shows. It
     // sits in the bottom-left corner, the frame rate above it.
@@ -137,10 +156,13 @@ public:
     void setLabel(const char* text, int right, int top);
     // A short message in a small panel in the bottom-right corner, shown for
     // the given time; a new message replaces the one shown. A message too
-    // wide for the window loses the leading folders of the path in it first.
+    // wide for the window takes more lines, broken between words (at most
+    // eight, the last ending in "..." if even that is too little); a path too
+    // wide for a line of its own loses its leading folders, never its name.
     void showMessage(const char* text, unsigned milliseconds);
     // A line of text in a small panel in the top-right corner for as long as
-    // the host keeps it there; empty or null removes it.
+    // the host keeps it there, on more lines between words where it is too
+    // wide (as a message); empty or null removes it.
     void setNotice(const char* text);
     // Text and panels drawn `scale` times their size (1 and more, for a large
     // window seen from afar); the font is rasterised again at the new size.

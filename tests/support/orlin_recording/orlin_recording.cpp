@@ -134,6 +134,23 @@ void OrlinContext::keepPanelsLeftOf(int x)
     orlinCalls().push_back({"keepPanelsLeftOf", {x}});
 }
 
+void OrlinContext::keepPanelsClearOf(const OrlinRect* areas, int count)
+{
+    std::vector<int> values;
+    for (int i = 0; areas != nullptr && i < count; ++i)
+        values.insert(values.end(), {areas[i].x, areas[i].y, areas[i].width, areas[i].height});
+    orlinCalls().push_back({"keepPanelsClearOf", values});
+}
+
+void OrlinContext::setBriefHelp(const OrlinHelpRow* rows, int rowCount)
+{
+    OrlinConstructorArgs& args = orlinConstructorArgs();
+    args.briefHelpRows.clear();
+    for (int i = 0; i < rowCount; ++i)
+        args.briefHelpRows.push_back({rows[i].keys, rows[i].action});
+    orlinCalls().push_back({"setBriefHelp", {rowCount}});
+}
+
 void OrlinContext::resize(int width, int height)
 {
     impl->width = width;

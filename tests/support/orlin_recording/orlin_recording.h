@@ -48,6 +48,7 @@ struct OrlinConstructorArgs {
     bool debugOutline = false;
     std::string helpTitle;                                      // as setHelp last gave them
     std::vector<std::pair<std::string, std::string>> helpRows;  // keys, action
+    std::vector<std::pair<std::string, std::string>> briefHelpRows;  // as setBriefHelp last gave them
     std::string label;                                          // as setLabel last gave it
     std::string message;                                        // as showMessage last gave it
     std::string notice;                                         // as setNotice last gave it
