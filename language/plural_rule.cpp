@@ -153,9 +153,12 @@ private:
 
     unsigned long unary()
     {
-        if (take("!"))
-            return unary() == 0 ? 1 : 0;
-        return primary();
+        // Counted rather than recursed, so a long run of '!' cannot exhaust the stack.
+        bool negated = false;
+        while (take("!"))
+            negated = !negated;
+        const unsigned long value = primary();
+        return negated ? (value == 0 ? 1 : 0) : value;
     }
 
     unsigned long primary()

@@ -13,13 +13,14 @@ std::vector<std::string> userLanguages()
     std::vector<std::string> wanted = languagesFromEnvironment(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
                                                                std::getenv("LC_MESSAGES"), std::getenv("LANG"));
 #if defined(_WIN32)
-    // The display language the user chose in Settings, as a tag ("de-DE").
-    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
-    if (LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0) > 0) {
-        std::string tag;
-        for (const wchar_t* p = name; *p != L'\0'; ++p)
-            if (*p < 128)
-                tag += static_cast<char>(*p);
+    // The display language the user chose in Settings, as "de_DE".
+    const LCID locale = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+    char language[16] = {};
+    char country[16] = {};
+    if (GetLocaleInfoA(locale, LOCALE_SISO639LANGNAME, language, sizeof language) > 0) {
+        std::string tag = language;
+        if (GetLocaleInfoA(locale, LOCALE_SISO3166CTRYNAME, country, sizeof country) > 0)
+            tag += std::string("_") + country;
         wanted.push_back(tag);
     }
 #endif

@@ -47,6 +47,10 @@ TEST(PluralRule, ChoosesTheFormGettextsManualGives)
     bool ok = true;
     parsePluralRule("nplurals=2; plural=" + std::string(100000, '(') + "n", ok);
     EXPECT_FALSE(ok);
+    const PluralRule negations = parsePluralRule("nplurals=2; plural=" + std::string(100001, '!') + "n;", ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(pluralForm(negations, 0), 1);  // an odd count of "!": not n
+    EXPECT_EQ(pluralForm(negations, 3), 0);
 }
 
 TEST(MoCatalogue, EveryShortenedOrDamagedCatalogueIsRefusedOrReadWithinItsBytes)
