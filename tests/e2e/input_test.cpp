@@ -27,14 +27,25 @@ constexpr int windowRows = 480;
 constexpr int arrowTopRowAtDepth10 = windowRows - (352 + arrowHeight);
 constexpr int arrowTopRowAtDepth50 = windowRows - (235 + arrowHeight);
 
-// Sum of channel differences between the arrow-sized patch of `a` with top
-// row `rowA` and that of `b` with top row `rowB`.
+// The arrow's own pixels are orange-yellow; nothing behind it is, neither the
+// water nor a fish at any depth of the simple rule.
+bool isArrowPixel(Rgb p)
+{
+    return p.r > 180 && p.g > 100 && p.b < 90;
+}
+
+// Sum of channel differences between the arrow's pixels in the arrow-sized
+// patch of `a` with top row `rowA` and the same places of `b`'s patch with top
+// row `rowB`. Only the arrow's pixels count: what shows between them is the
+// scene behind, which a fish's snout can fill at one depth and not another.
 long patchDifference(const Image& a, int rowA, const Image& b, int rowB)
 {
     long sum = 0;
     for (int dy = 0; dy < arrowHeight; ++dy) {
         for (int dx = 0; dx < arrowWidth; ++dx) {
             Rgb p = pixelAt(a, arrowLeft + dx, rowA + dy);
+            if (!isArrowPixel(p))
+                continue;
             Rgb q = pixelAt(b, arrowLeft + dx, rowB + dy);
             sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
         }
