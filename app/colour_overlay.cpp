@@ -6,6 +6,7 @@
 
 #include <orlin/orlin.h>
 
+#include "language/translation.h"
 #include "logic/colour_chart.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
@@ -25,9 +26,6 @@ struct ShownState {
 };
 ShownState shown;
 
-// The simple rule's depth has no unit: its figure is named.
-constexpr const char* depthWord = "depth ";
-
 // The readout's font size: 8.5 % of the screen's height, so that its digits,
 // about 0.73 of the font size tall, stand above the 6 % a figure needs to be
 // read across a classroom from a projected picture.
@@ -40,20 +38,22 @@ void handOverChart()
 {
     const float chartDepth = std::round(depth);
     const ColourChartPatches patches = colourChartPatches(colourModel, chartDepth);
-    std::string atDepthLabel = "at " + depthText(colourModel, chartDepth, false);
+    const std::string atDepth = depthText(colourModel, chartDepth, false);
+    std::string atDepthLabel = formatted(tr("at %s"), atDepth.c_str());
     if (measuredModel(colourModel)) {
         char stops[24];
-        std::snprintf(stops, sizeof stops, ", %+.1f EV", patches.exposureStops);
-        atDepthLabel += stops;
+        std::snprintf(stops, sizeof stops, "%+.1f", patches.exposureStops);
+        // TRANSLATORS: the exposure correction in stops, as photographers write it.
+        atDepthLabel = formatted(tr("at %s, %s EV"), atDepth.c_str(), localFigure(stops).c_str());
     }
     // The group beside it already says the depth: the chart stays narrow
     // enough to stand beside the longest water's label.
-    const std::string balancedLabel = "white-balanced";
+    const std::string balancedLabel = tr("white-balanced");
     const DepthRange range = modelDepthRange(colourModel);
     const std::string minLabel = depthText(colourModel, range.shallowest, false);
     const std::string maxLabel = depthText(colourModel, range.deepest, false);
     const OrlinSwatchGroup groups[] = {
-        {"surface", 6, 4, patches.surface.data()},
+        {trc("chart", "surface"), 6, 4, patches.surface.data()},
         {atDepthLabel.c_str(), 6, 4, patches.atDepth.data()},
         {balancedLabel.c_str(), 6, 4, patches.whiteBalanced.data()},
     };
@@ -67,7 +67,7 @@ void handOverChart()
                                    {plot.green, ChartPlot::points, greenLine},
                                    {plot.blue, ChartPlot::points, blueLine}};
 
-    const std::string title = std::string("Colour chart: ") + colourModelName(colourModel);
+    const std::string title = formatted(tr("Colour chart: %s"), tr(colourModelName(colourModel)));
     OrlinChart chart{};
     chart.title = title.c_str();
     chart.groups = groups;
@@ -94,14 +94,18 @@ void syncColourOverlay()
     // depth has no unit, and the gauge shows it).
     static bool modelChosen = false;
     modelChosen = modelChosen || measuredModel(colourModel);
-    std::string label = modelChosen ? colourModelName(colourModel) : "";
+    std::string label = modelChosen ? tr(colourModelName(colourModel)) : "";
     if (measuredModel(colourModel))
-        label += ", " + depthText(colourModel, depth, true);
+        label = formatted(tr("%s, %s"), label.c_str(), depthText(colourModel, depth, true).c_str());
     // In full screen, for a projector, the depth in figures a class reads
     // from the back of the room, with the model's name, in every model.
-    if (fullScreen)
-        label = std::string(colourModelName(colourModel)) + ", " +
-                (measuredModel(colourModel) ? "" : depthWord) + depthText(colourModel, depth, true);
+    if (fullScreen) {
+        const char* name = tr(colourModelName(colourModel));
+        const std::string figure = depthText(colourModel, depth, true);
+        label = measuredModel(colourModel) ? formatted(tr("%s, %s"), name, figure.c_str())
+                                           // TRANSLATORS: the simple rule's depth has no unit.
+                                           : formatted(tr("%s, depth %s"), name, figure.c_str());
+    }
     const int labelHeight = fullScreen ? readoutHeight(windowHeight) : 0;
     if (labelHeight != shown.labelHeight)
         guiContext->setLabelHeight(labelHeight);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "logic/colour_models.h"
+#include "language/translation.h"
 #include "logic/controls.h"
 #include "logic/controls_text.h"
 #include "logic/depth_range.h"
@@ -31,44 +32,35 @@ constexpr const char* chartOption = "--chart";
 constexpr const char* fullScreenOption = "--fullscreen";
 
 inline constexpr StartOption startOptions[] = {
-    {waterOption, "simple|clear|open|coastal", "start with this colour model (F3)"},
-    {depthOption, "N", "start at this depth (%g..%g m in the waters, %g..%g under the simple rule)"},
-    {torchOption, nullptr, "start with the diver's torch on (F6)"},
-    {chartOption, nullptr, "start with the colour chart shown (F4)"},
-    {fullScreenOption, nullptr, "start in full screen (F11)"},
+    {waterOption, "simple|clear|open|coastal", N_("start with this colour model (F3)")},
+    {depthOption, "N", N_("start at this depth (%g..%g m in the waters, %g..%g under the simple rule)")},
+    {torchOption, nullptr, N_("start with the diver's torch on (F6)")},
+    {chartOption, nullptr, N_("start with the colour chart shown (F4)")},
+    {fullScreenOption, nullptr, N_("start in full screen (F11)")},
 };
 
 // What the user is told on a bad command line; each names what it was given
 // and ends by pointing to --help.
-constexpr const char* unknownOptionText = "marivane: unknown option '%s'; see marivane --help";
-constexpr const char* strayArgumentText = "marivane: unexpected argument '%s'; see marivane --help";
-constexpr const char* missingValueText = "marivane: %s needs a value; see marivane --help";
-constexpr const char* unneededValueText = "marivane: %s takes no value, but was given '%s'; see marivane --help";
+constexpr const char* unknownOptionText = N_("marivane: unknown option '%s'; see marivane --help");
+constexpr const char* strayArgumentText = N_("marivane: unexpected argument '%s'; see marivane --help");
+constexpr const char* missingValueText = N_("marivane: %s needs a value; see marivane --help");
+constexpr const char* unneededValueText = N_("marivane: %s takes no value, but was given '%s'; see marivane --help");
 constexpr const char* badWaterText =
-    "marivane: --water takes simple, clear, open or coastal, not '%s'; see marivane --help";
+    N_("marivane: --water takes simple, clear, open or coastal, not '%s'; see marivane --help");
 constexpr const char* badDepthText =
-    "marivane: --depth takes a number from %g to %g with --water=%s, not '%s'; see marivane --help";
-
-template <typename... Args>
-std::string formatted(const char* format, Args... args)
-{
-    char line[512];
-    std::snprintf(line, sizeof line, format, args...);
-    return line;
-}
+    N_("marivane: --depth takes a number from %g to %g with --water=%s, not '%s'; see marivane --help");
 
 void printUsage()
 {
-    std::fputs("Usage: marivane [options]\n"
-               "Shows how daylight loses its colours as a diver descends.\n"
-               "\n"
-               "Options:\n"
-               "  -h, --help           print this text and exit\n"
-               "  --version            print the version and exit\n",
+    std::fputs(tr("Usage: marivane [options]\n"
+                  "Shows how daylight loses its colours as a diver descends.\n"),
                stdout);
+    std::printf("\n%s\n", tr("Options:"));
+    std::printf("  %-20s %s\n", "-h, --help", tr("print this text and exit"));
+    std::printf("  %-20s %s\n", "--version", tr("print the version and exit"));
     for (const StartOption& option : startOptions) {
         const std::string form = option.value ? std::string(option.name) + "=" + option.value : option.name;
-        const std::string what = formatted(option.what, static_cast<double>(measuredDepths.shallowest),
+        const std::string what = formatted(tr(option.what), static_cast<double>(measuredDepths.shallowest),
                                            static_cast<double>(measuredDepths.deepest),
                                            static_cast<double>(simpleRuleDepths.shallowest),
                                            static_cast<double>(simpleRuleDepths.deepest));
@@ -78,13 +70,13 @@ void printUsage()
         else
             std::printf("  %-20s %s\n", form.c_str(), what.c_str());
     }
+    // TRANSLATORS: a heading before its list ("Controls:").
+    std::printf("\n%s\n", formatted(tr("%s:"), tr(controlsTitle)).c_str());
+    std::fputs(controlsListing(tr).c_str(), stdout);
     std::fputs("\n", stdout);
-    std::printf("%s:\n", controlsTitle);
-    std::fputs(controlsListing().c_str(), stdout);
-    std::fputs("\n"
-               "Each asset is read from the working directory, or else from\n"
-               "<folder of the program>/../share/marivane/.\n"
-               "See marivane(6).\n",
+    std::fputs(tr("Each asset is read from the working directory, or else from\n"
+                  "<folder of the program>/../share/marivane/.\n"
+                  "See marivane(6).\n"),
                stdout);
 }
 
@@ -144,26 +136,26 @@ CommandLine readCommandLine(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument.rfind("-", 0) != 0)
-            return misuse(formatted(strayArgumentText, argument.c_str()));
+            return misuse(formatted(tr(strayArgumentText), argument.c_str()));
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
         if (!knownOption(name))
-            return misuse(formatted(unknownOptionText, argument.c_str()));
+            return misuse(formatted(tr(unknownOptionText), argument.c_str()));
         std::string value;
         if (equals != std::string::npos) {
             value = argument.substr(equals + 1);
             if (!takesValue(name))
-                return misuse(formatted(unneededValueText, name.c_str(), value.c_str()));
+                return misuse(formatted(tr(unneededValueText), name.c_str(), value.c_str()));
         } else if (takesValue(name)) {
             // "--water clear" as well as "--water=clear".
             if (i + 1 >= argc)
-                return misuse(formatted(missingValueText, name.c_str()));
+                return misuse(formatted(tr(missingValueText), name.c_str()));
             value = argv[++i];
         }
         if (name == waterOption) {
             const int model = modelNamed(value);
             if (model < 0)
-                return misuse(formatted(badWaterText, value.c_str()));
+                return misuse(formatted(tr(badWaterText), value.c_str()));
             line.start.colourModel = model;
         } else if (name == depthOption) {
             depthText = value;
@@ -182,7 +174,7 @@ CommandLine readCommandLine(int argc, char** argv)
         const DepthRange range = modelDepthRange(line.start.colourModel);
         float number = 0.0f;
         if (!readNumber(depthText, number) || number < range.shallowest || number > range.deepest)
-            return misuse(formatted(badDepthText, static_cast<double>(range.shallowest),
+            return misuse(formatted(tr(badDepthText), static_cast<double>(range.shallowest),
                                     static_cast<double>(range.deepest), colourModelKeyword(line.start.colourModel),
                                     depthText.c_str()));
         line.start.depth = number;

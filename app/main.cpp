@@ -4,6 +4,7 @@
 #include "app/main_loop.h"
 #include "app/startup.h"
 #include "app/starting_state.h"
+#include "app/user_language.h"
 
 // On Windows SDL renames main to SDL_main and starts the process itself; its
 // header gives the renamed function the C linkage SDL's entry layer calls.
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    useUserLanguage();
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.action == CommandLineAction::printed)
         return 0;

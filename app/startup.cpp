@@ -18,6 +18,7 @@
 #include "assets/mesh_asset.h"
 #include "assets/texture_set.h"
 #include "input/key_translation.h"
+#include "language/translation.h"
 #include "logic/controls.h"
 #include "platform/font_location.h"
 #include "platform/video_driver.h"
@@ -49,7 +50,7 @@ void startUp()
     traceStartupPhase("main");
     chooseVideoDriver();
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::printf("Error: couldn't initialize video\n");
+        std::fputs(tr("Error: couldn't initialize video\n"), stdout);
         std::fflush(stdout);
         std::exit(1);
     }
@@ -60,7 +61,7 @@ void startUp()
     noteScreenSize();
     setWindowIcon();
     if (setVideoMode(initialWindowWidth, initialWindowHeight) == nullptr) {
-        std::printf("Error: couldn't set video mode: %s\n", SDL_GetError());
+        std::printf(tr("Error: couldn't set video mode: %s\n"), SDL_GetError());
         std::fflush(stdout);
         SDL_Quit();
         std::exit(1);
@@ -80,11 +81,11 @@ void startUp()
                                   guiKeyCap, guiDivider, guiText, guiText, orlinBlack, guiTitleBar, guiShadow, false);
     std::vector<OrlinHelpRow> helpRows;
     for (const Control& control : controls)
-        helpRows.push_back({control.keys, control.action});
-    guiContext->setHelp(controlsTitle, helpRows.data(), static_cast<int>(helpRows.size()));
+        helpRows.push_back({tr(control.keys), tr(control.action)});
+    guiContext->setHelp(tr(controlsTitle), helpRows.data(), static_cast<int>(helpRows.size()));
     std::vector<OrlinHelpRow> briefRows;
     for (const Control& control : controls)
-        briefRows.push_back({control.briefKeys, control.briefAction});
+        briefRows.push_back({tr(control.briefKeys), tr(control.briefAction)});
     guiContext->setBriefHelp(briefRows.data(), static_cast<int>(briefRows.size()));
     std::atexit(teardown);
     traceStartupPhase("gui");

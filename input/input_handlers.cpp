@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include "input/key_translation.h"
+#include "language/translation.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
 #include "logic/slow_dive.h"

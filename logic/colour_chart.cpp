@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "language/translation.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
 #include "optics/camera.h"
@@ -41,9 +42,9 @@ std::string depthText(int model, double atDepth, bool withFeet)
     if (!measuredModel(model))
         std::snprintf(text, sizeof text, "%.0f", atDepth);
     else if (withFeet)
-        std::snprintf(text, sizeof text, "%.0f m / %.0f ft", atDepth, atDepth / 0.3048);
+        std::snprintf(text, sizeof text, tr("%.0f m / %.0f ft"), atDepth, atDepth / 0.3048);
     else
-        std::snprintf(text, sizeof text, "%.0f m", atDepth);
+        std::snprintf(text, sizeof text, tr("%.0f m"), atDepth);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "logic/colour_models.h"
 
+#include "language/translation.h"
 #include "logic/depth_range.h"
 #include "optics/water_model.h"
 
@@ -37,7 +38,7 @@ int colourModelCount()
 const char* colourModelName(int model)
 {
     if (!measuredModel(model))
-        return "Simple rule";
+        return N_("Simple rule");
     return waterTypes[model - 1].name;
 }
 

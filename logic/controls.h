@@ -3,6 +3,8 @@
 // the manual page to every key here. A new control is one more row.
 #pragma once
 
+#include "language/translation.h"
+
 struct Control {
     const char* keys;
     const char* action;
@@ -11,23 +13,23 @@ struct Control {
     const char* briefAction;
 };
 
-inline constexpr const char* controlsTitle = "Controls";
+inline constexpr const char* controlsTitle = N_("Controls");
 
 inline constexpr Control controls[] = {
-    {"Up / Down arrows", "change depth", "Up / Down", "depth"},
-    {"0 to 9", "jump: 1 to 9 to depth 10 to 90, 0 to the top", "0 to 9", "jump"},
-    {"Mouse wheel", "one depth step up or down", "Wheel", "depth"},
-    {"Left mouse button", "hold and move to look around", "Left button", "look around"},
-    {"Home", "look straight ahead again", "Home", "look ahead"},
-    {"Ctrl+Q", "quit", "Ctrl+Q", "quit"},
-    {"F1", "show or hide the help panel", "F1", "help"},
-    {"F2", "show or hide the frame rate", "F2", "frame rate"},
-    {"F3", "change the kind of water", "F3", "kind of water"},
-    {"F4", "show or hide the colour chart", "F4", "colour chart"},
-    {"F5", "start or stop a slow dive", "F5", "slow dive"},
-    {"+ / -", "a quicker / slower slow dive", "+ / -", "dive pace"},
-    {"F6", "switch the diver's torch on or off", "F6", "torch"},
-    {"F11", "full screen and back", "F11", "full screen"},
-    {"Escape", "leave full screen; in the window close a panel", "Escape", "close"},
-    {"F12", "save a screenshot", "F12", "screenshot"},
+    {N_("Up / Down arrows"), N_("change depth"), N_("Up / Down"), N_("depth")},
+    {N_("0 to 9"), N_("jump: 1 to 9 to depth 10 to 90, 0 to the top"), N_("0 to 9"), N_("jump")},
+    {N_("Mouse wheel"), N_("one depth step up or down"), N_("Wheel"), N_("depth")},
+    {N_("Left mouse button"), N_("hold and move to look around"), N_("Left button"), N_("look around")},
+    {N_("Home"), N_("look straight ahead again"), N_("Home"), N_("look ahead")},
+    {N_("Ctrl+Q"), N_("quit"), N_("Ctrl+Q"), N_("quit")},
+    {N_("F1"), N_("show or hide the help panel"), N_("F1"), N_("help")},
+    {N_("F2"), N_("show or hide the frame rate"), N_("F2"), N_("frame rate")},
+    {N_("F3"), N_("change the kind of water"), N_("F3"), N_("kind of water")},
+    {N_("F4"), N_("show or hide the colour chart"), N_("F4"), N_("colour chart")},
+    {N_("F5"), N_("start or stop a slow dive"), N_("F5"), N_("slow dive")},
+    {N_("+ / -"), N_("a quicker / slower slow dive"), N_("+ / -"), N_("dive pace")},
+    {N_("F6"), N_("switch the diver's torch on or off"), N_("F6"), N_("torch")},
+    {N_("F11"), N_("full screen and back"), N_("F11"), N_("full screen")},
+    {N_("Escape"), N_("leave full screen; in the window close a panel"), N_("Escape"), N_("close")},
+    {N_("F12"), N_("save a screenshot"), N_("F12"), N_("screenshot")},
 };

@@ -4,5 +4,8 @@
 
 #include <string>
 
-// "  <keys padded to 20> <action>\n" for every control, in the table's order.
-std::string controlsListing();
+// "  <keys padded to 20> <action>\n" for every control, in the table's order,
+// each text put through `translate` when one is given (the program passes
+// tr); a key name of 20 characters or more widens the key column for every
+// line.
+std::string controlsListing(const char* (*translate)(const char*) = nullptr);

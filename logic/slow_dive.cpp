@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "language/translation.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
 #include "logic/dive_curve.h"
@@ -20,9 +21,10 @@ bool paceChanged = false;
 double anchorSpeed = 0.0;  // units a second since startTime
 double lastElapsed = 0.0;
 
-// The dive's notice, with the pace and its unit.
-constexpr const char* diveNoticeText = "Slow dive, %.0f %sa minute (+ / -): F5 to stop";
-constexpr const char* metresWord = "m ";
+// The dive's notice, with the pace and its unit; the simple rule's depth
+// has none.
+constexpr const char* diveNoticeMetresText = N_("Slow dive, %.0f m a minute (+ / -): F5 to stop");
+constexpr const char* diveNoticeText = N_("Slow dive, %.0f a minute (+ / -): F5 to stop");
 
 double speed()
 {
@@ -64,9 +66,7 @@ double divePace()
 
 std::string diveNotice(bool metres)
 {
-    char text[96];
-    std::snprintf(text, sizeof text, diveNoticeText, divePace(), metres ? metresWord : "");
-    return text;
+    return formatted(tr(metres ? diveNoticeMetresText : diveNoticeText), divePace());
 }
 
 void advanceDive(double now)

@@ -5,6 +5,7 @@
 // depth d (metres) is daylight times exp(-Kd * d).
 #pragma once
 
+#include "language/translation.h"
 #include "optics/colorimetry.h"
 
 struct WaterType {
@@ -14,9 +15,9 @@ struct WaterType {
 
 constexpr int waterTypeCount = 3;
 inline constexpr WaterType waterTypes[waterTypeCount] = {
-    {"Clear ocean", 0.03},
-    {"Open ocean", 0.3},
-    {"Green coastal water", 3.0},
+    {N_("Clear ocean"), 0.03},
+    {N_("Open ocean"), 0.3},
+    {N_("Green coastal water"), 3.0},
 };
 
 // Kd in 1/m at a wavelength of the spectral grid (380..780 nm).

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "language/translation.h"
 #include "platform/video_mode.h"
 #include "platform/window_placement.h"
 #include "render/window_views.h"
@@ -18,7 +19,7 @@ void reportOnce(const char* why)
     if (failureReported)
         return;
     failureReported = true;
-    std::fprintf(stderr, "Warning: full screen is not available (%s); staying in the window\n", why);
+    std::fprintf(stderr, tr("Warning: full screen is not available (%s); staying in the window\n"), why);
 }
 
 }  // namespace
@@ -34,7 +35,7 @@ void toggleFullScreen()
     int width = 0;
     int height = 0;
     if (!screenSize(width, height)) {
-        reportOnce("the screen's size is unknown");
+        reportOnce(tr("the screen's size is unknown"));
         return;
     }
     windowedWidth = windowWidth;

@@ -8,6 +8,7 @@
 #include <GL/gl.h>
 
 #include "assets/png_writer.h"
+#include "language/translation.h"
 #include "platform/pictures_folder.h"
 #include "state/program_state.h"
 
@@ -70,9 +71,9 @@ void takeRequestedScreenshot()
     std::string error;
     std::string message;
     if (writeRgbPng(path, picture, PngEncoding{}, &error)) {
-        message = "Saved " + path;
+        message = formatted(tr("Saved %s"), path.c_str());
     } else {
-        message = "Could not save the screenshot: " + error;
+        message = formatted(tr("Could not save the screenshot: %s"), error.c_str());
         std::fprintf(stderr, "%s\n", message.c_str());
     }
     if (guiContext != nullptr)

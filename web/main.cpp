@@ -4,6 +4,7 @@
 #include "app/main_loop.h"
 #include "app/startup.h"
 #include "app/startup_trace.h"
+#include "app/user_language.h"
 
 #include <emscripten.h>
 
@@ -22,6 +23,7 @@ void iterate()
 
 int main()
 {
+    useUserLanguage();
     startUp();
     runMainLoopIteration(sampler);
     finishStartupTrace();

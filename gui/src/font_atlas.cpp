@@ -76,7 +76,7 @@ bool rasterise(FT_Face face, int pixelSize, Rasterised glyphs[glyphCount])
     bool anyDrawn = false;
     for (int i = 0; i < glyphCount; ++i) {
         Rasterised& out = glyphs[i];
-        if (FT_Load_Char(face, static_cast<FT_ULong>(firstGlyph + i), FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT) != 0)
+        if (FT_Load_Char(face, static_cast<FT_ULong>(glyphCodePoint(i)), FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT) != 0)
             continue;
         const FT_GlyphSlot slot = face->glyph;
         out.info.advance = std::clamp(static_cast<int>((slot->advance.x + 32) >> 6), 0, maxSide);
@@ -204,12 +204,66 @@ FontAtlas buildFontAtlas(const char* fontPath, int pixelSize, bool warn)
     return atlas;
 }
 
-const GlyphInfo& glyphFor(const FontAtlas& atlas, char c)
+int glyphCodePoint(int index)
 {
-    const int code = static_cast<unsigned char>(c);
-    if (code < firstGlyph || code > lastGlyph)
-        return atlas.glyphs['?' - firstGlyph];
-    return atlas.glyphs[code - firstGlyph];
+    constexpr int asciiCount = lastGlyph - firstGlyph + 1;
+    return index < asciiCount ? firstGlyph + index : firstLatinGlyph + (index - asciiCount);
+}
+
+int glyphIndex(int codePoint)
+{
+    if (codePoint >= firstGlyph && codePoint <= lastGlyph)
+        return codePoint - firstGlyph;
+    if (codePoint >= firstLatinGlyph && codePoint <= lastLatinGlyph)
+        return (lastGlyph - firstGlyph + 1) + (codePoint - firstLatinGlyph);
+    return -1;
+}
+
+int nextCodePoint(const char*& p)
+{
+    const auto byte = [](const char* at) { return static_cast<unsigned char>(*at); };
+    const unsigned char lead = byte(p);
+    int length = 0;
+    int code = 0;
+    if (lead < 0x80) {
+        ++p;
+        return lead;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        ++p;
+        return '?';
+    }
+    // Every continuation byte is checked before the next is read, so a text
+    // cut inside a sequence stops at its terminating zero.
+    for (int i = 1; i < length; ++i) {
+        if ((byte(p + i) & 0xC0) != 0x80) {
+            ++p;
+            return '?';
+        }
+        code = (code << 6) | (byte(p + i) & 0x3F);
+    }
+    static constexpr int shortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < shortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        ++p;
+        return '?';
+    }
+    p += length;
+    return code;
+}
+
+const GlyphInfo& glyphFor(const FontAtlas& atlas, int codePoint)
+{
+    const int index = glyphIndex(codePoint);
+    return atlas.glyphs[index >= 0 ? index : '?' - firstGlyph];
 }
 
 int textWidth(const FontAtlas& atlas, const char* text)
@@ -221,12 +275,13 @@ int textWidth(const FontAtlas& atlas, const char* text)
     // the measured width, so the last one must fit inside it.
     int width = 0;
     int inkRight = 0;
-    for (const char* p = text; *p != '\0'; ++p) {
+    for (const char* p = text; *p != '\0';) {
+        const int codePoint = nextCodePoint(p);
         if (!atlas.hasText) {
             width += atlas.fallbackAdvance;
             continue;
         }
-        const GlyphInfo& glyph = glyphFor(atlas, *p);
+        const GlyphInfo& glyph = glyphFor(atlas, codePoint);
         if (glyph.inAtlas)
             inkRight = std::max(inkRight, width + glyph.left + glyph.width);
         width += glyph.advance;

@@ -1,5 +1,6 @@
-// One texture atlas holding the printable ASCII glyphs of the context's font,
-// rasterised once by FreeType, plus a block of opaque texels so that solid
+// One texture atlas holding the glyphs of the context's font for printable
+// ASCII and the Latin-1 Supplement and Latin Extended-A blocks (the letters
+// of the western European languages), rasterised once by FreeType, plus a block of opaque texels so that solid
 // quads can be drawn from the same texture as the text.
 #pragma once
 
@@ -7,7 +8,16 @@
 
 constexpr int firstGlyph = 32;   // space
 constexpr int lastGlyph = 126;   // tilde
-constexpr int glyphCount = lastGlyph - firstGlyph + 1;
+constexpr int firstLatinGlyph = 0xA0;  // no-break space
+constexpr int lastLatinGlyph = 0x17F;  // long s, the end of Latin Extended-A
+constexpr int glyphCount = (lastGlyph - firstGlyph + 1) + (lastLatinGlyph - firstLatinGlyph + 1);
+
+// The code point of glyph `index`, and the index of a code point (-1: none).
+int glyphCodePoint(int index);
+int glyphIndex(int codePoint);
+// The code point the UTF-8 text at `p` starts with, `p` moved past it; a
+// malformed sequence gives '?' and moves one byte.
+int nextCodePoint(const char*& p);
 
 struct GlyphInfo {
     bool inAtlas = false;  // has a bitmap in the atlas (a space has none)
@@ -39,9 +49,9 @@ struct FontAtlas {
 // standard error.
 FontAtlas buildFontAtlas(const char* fontPath, int pixelSize, bool warn = true);
 
-// The glyph for a character; characters outside the atlas map to '?'.
-const GlyphInfo& glyphFor(const FontAtlas& atlas, char c);
+// The glyph for a code point; code points outside the atlas map to '?'.
+const GlyphInfo& glyphFor(const FontAtlas& atlas, int codePoint);
 
-// Width in pixels of `text` set on one line; without a usable font, the
+// Width in pixels of UTF-8 `text` set on one line; without a usable font, the
 // width an average character would take, so layouts keep their size.
 int textWidth(const FontAtlas& atlas, const char* text);

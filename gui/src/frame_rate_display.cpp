@@ -2,24 +2,71 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
+#include "library_texts.h"
 #include "text_renderer.h"
 
 namespace {
 
-const char* const frameRateTitle = "Frame rate";
-const char* const frameTimeLabel = "Frame time";
-const char* const framesPerSecondLabel = "Frames per second";
+const char* frameRateTitle()
+{
+    return orlinText("Frame rate");
+}
+
+const char* frameTimeLabel()
+{
+    return orlinText("Frame time");
+}
+
+const char* framesPerSecondLabel()
+{
+    return orlinText("Frames per second");
+}
+
+// The figures as shown: the frame time in milliseconds, and in the short
+// form both figures on one row.
+std::string frameTimeText(double milliseconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", milliseconds);
+    char shown[64];
+    std::snprintf(shown, sizeof shown, orlinText("%s ms"), withDecimalSeparator(text).c_str());
+    return shown;
+}
+
+std::string perSecondText(double perSecond)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", perSecond);
+    return withDecimalSeparator(text);
+}
+
+std::string oneRowText(const std::string& frameTime, const std::string& perSecond)
+{
+    char both[128];
+    std::snprintf(both, sizeof both, orlinText("%s, %s fps"), frameTime.c_str(), perSecond.c_str());
+    return both;
+}
+
 // The widest value the panel makes room for, so it does not jump in size.
-const char* const widestValue = "9999.9 ms";
+// The widest value the panel makes room for, so it does not jump in size.
+std::string widestValue()
+{
+    return frameTimeText(9999.9);
+}
+
 // Its short form has both figures on one row, held to four digits before
 // the point so it stays narrow enough to stand beside the others in a small
 // window.
-const char* const widestOneRow = "999.9 ms, 9999.9 fps";
+std::string widestOneRow()
+{
+    return oneRowText(frameTimeText(999.9), perSecondText(9999.9));
+}
 
 int labelColumnWidth(const FontAtlas& atlas)
 {
-    return std::max(textWidth(atlas, frameTimeLabel), textWidth(atlas, framesPerSecondLabel));
+    return std::max(textWidth(atlas, frameTimeLabel()), textWidth(atlas, framesPerSecondLabel()));
 }
 
 }  // namespace
@@ -66,7 +113,7 @@ struct FrameRateColumns {
 
 FrameRateColumns frameRateColumns(const PanelStyle& style, int maxWidth)
 {
-    FrameRateColumns columns{labelColumnWidth(style.atlas), textWidth(style.atlas, widestValue)};
+    FrameRateColumns columns{labelColumnWidth(style.atlas), textWidth(style.atlas, widestValue().c_str())};
     fitColumns(style.size, columns.labels, columns.values, maxWidth);
     return columns;
 }
@@ -78,14 +125,14 @@ PanelBox frameRatePanelSize(const PanelStyle& style, int maxWidth)
     const OverlayMetrics& m = style.size;
     PanelBox box;
     if (m.compact) {
-        const int widest = std::max(textWidth(style.atlas, widestOneRow), textWidth(style.atlas, frameRateTitle));
+        const int widest = std::max(textWidth(style.atlas, widestOneRow().c_str()), textWidth(style.atlas, frameRateTitle()));
         box.width = std::min(maxWidth, 2 * m.panelPadding + widest);
         box.height = titledPanelHeight(style, 1);
         return box;
     }
     const FrameRateColumns columns = frameRateColumns(style, maxWidth);
     box.width = 2 * m.panelPadding + columns.labels + m.columnGap + columns.values;
-    box.width = std::max(box.width, std::min(maxWidth, 2 * m.panelPadding + textWidth(style.atlas, frameRateTitle)));
+    box.width = std::max(box.width, std::min(maxWidth, 2 * m.panelPadding + textWidth(style.atlas, frameRateTitle())));
     box.height = titledPanelHeight(style, 2);
     return box;
 }
@@ -94,23 +141,23 @@ void addFrameRatePanel(QuadBatch& batch, const PanelStyle& style, const FrameRat
 {
     const OverlayMetrics& m = style.size;
     const FrameRateColumns columns = frameRateColumns(style, box.width);
-    int baseline = addTitledPanel(batch, style, box, frameRateTitle);
+    int baseline = addTitledPanel(batch, style, box, frameRateTitle());
 
-    char frameTime[32] = "--";
-    char perSecond[32] = "--";
+    std::string frameTime = "--";
+    std::string perSecond = "--";
     if (display.hasReading) {
-        std::snprintf(frameTime, sizeof frameTime, "%.1f ms", std::min(display.frameMilliseconds, 9999.9));
-        std::snprintf(perSecond, sizeof perSecond, "%.1f", std::min(display.framesPerSecond, 99999.9));
+        frameTime = frameTimeText(std::min(display.frameMilliseconds, 9999.9));
+        perSecond = perSecondText(std::min(display.framesPerSecond, 99999.9));
     }
 
     const int textLeft = box.x + m.panelPadding;
     const int textRight = box.x + box.width - m.panelPadding;
     if (m.compact) {
-        char both[80] = "--";
-        if (display.hasReading)
-            std::snprintf(both, sizeof both, "%.1f ms, %.1f fps", std::min(display.frameMilliseconds, 999.9),
-                          std::min(display.framesPerSecond, 9999.9));
-        addText(batch, style, both, textLeft, baseline, style.theme.textStrong, textRight);
+        const std::string both =
+            display.hasReading ? oneRowText(frameTimeText(std::min(display.frameMilliseconds, 999.9)),
+                                            perSecondText(std::min(display.framesPerSecond, 9999.9)))
+                               : "--";
+        addText(batch, style, both.c_str(), textLeft, baseline, style.theme.textStrong, textRight);
         return;
     }
     const int labelRight = textLeft + columns.labels;
@@ -118,7 +165,7 @@ void addFrameRatePanel(QuadBatch& batch, const PanelStyle& style, const FrameRat
     const struct {
         const char* label;
         const char* value;
-    } rows[] = {{frameTimeLabel, frameTime}, {framesPerSecondLabel, perSecond}};
+    } rows[] = {{frameTimeLabel(), frameTime.c_str()}, {framesPerSecondLabel(), perSecond.c_str()}};
     for (const auto& row : rows) {
         addText(batch, style, row.label, textLeft, baseline, style.theme.text, labelRight);
         addText(batch, style, row.value, valueLeft, baseline, style.theme.textStrong, textRight);

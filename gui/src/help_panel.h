@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "library_texts.h"
 #include "panel.h"
 #include "quad_batch.h"
 
@@ -28,7 +29,11 @@ struct HelpPanel {
 };
 
 // Left where the panel was once it has faded away by itself, until F1.
-inline constexpr const char* helpHint = "F1: help";
+// In the user's language, as the host's translator gives it.
+inline const char* helpHint()
+{
+    return orlinText("F1: help");
+}
 
 constexpr unsigned helpFadeDelayMs = 6000;  // before the fade begins
 constexpr unsigned helpFadeStepMs = 40;

@@ -92,7 +92,7 @@ void paintPanel(OrlinContext::Impl& context, const PanelStyle& style, int slot, 
     QuadBatch& batch = context.batch;
     switch (slot) {
     case helpSlot: addHelpPanel(batch, style, context.help, box); break;
-    case hintSlot: addTextPanel(batch, style, helpHint, box); break;
+    case hintSlot: addTextPanel(batch, style, helpHint(), box); break;
     case chartSlot: addChartPanel(batch, style, context.chart, box); break;
     case frameRateSlot: addFrameRatePanel(batch, style, context.frameRate, box); break;
     case noticeSlot: addTextPanel(batch, style, context.plan.noticeShown.c_str(), box); break;

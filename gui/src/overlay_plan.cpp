@@ -38,7 +38,7 @@ bool tryPlan(const FontAtlas& atlas, const Theme& theme, const OverlayMetrics& u
         if (help->shown && !omitted.help)
             sizes[helpSlot] = helpPanelSize(style, *help, maxWidth);
         else if (help->hintShown || (help->shown && !help->rows.empty()))
-            sizes[hintSlot] = textPanelSize(style, helpHint, maxWidth);
+            sizes[hintSlot] = textPanelSize(style, helpHint(), maxWidth);
     }
     if (content.chart != nullptr && content.chart->shown && !omitted.chart)
         sizes[chartSlot] = chartPanelSize(style, *content.chart, maxWidth);

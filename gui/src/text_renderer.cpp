@@ -6,8 +6,8 @@ void addGlyphs(QuadBatch& batch, const FontAtlas& atlas, const char* text, int x
                int clipRight)
 {
     int pen = x;
-    for (const char* p = text; *p != '\0'; ++p) {
-        const GlyphInfo& glyph = glyphFor(atlas, *p);
+    for (const char* p = text; *p != '\0';) {
+        const GlyphInfo& glyph = glyphFor(atlas, nextCodePoint(p));
         const int right = glyph.inAtlas ? pen + glyph.left + glyph.width : pen;
         if (right > clipRight)
             break;

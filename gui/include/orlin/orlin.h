@@ -85,6 +85,16 @@ constexpr int orlinFontPixelSize = 13;
 
 ORLIN_API void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn modifiers);
 
+// Puts one of the library's own English texts ("F1: help", "Frame rate",
+// ...) into the user's language, or returns it unchanged; the returned text
+// must stay valid for as long as the library runs. As in a gettext catalogue,
+// a text that needs a context is asked for as the context, '\004' and the
+// text: "decimal point\004." gives the decimal separator of the figures the
+// library shows. Without a call, or with null, the texts stay English. Call
+// it before the first context is made.
+using OrlinTranslateFn = const char* (*)(const char* english);
+ORLIN_API void orlinSetTranslator(OrlinTranslateFn translate);
+
 ORLIN_API extern const float orlinWhite[4];
 ORLIN_API extern const float orlinBlack[4];
 

@@ -49,6 +49,12 @@ void orlinInit(OrlinAddTimerFn addTimer, OrlinNotifyFn notify, OrlinModifiersFn 
     orlinCalls().push_back({"orlinInit", {}});
 }
 
+void orlinSetTranslator(OrlinTranslateFn translate)
+{
+    orlinInitArgs().translate = translate;
+    orlinCalls().push_back({"orlinSetTranslator", {translate != nullptr ? 1 : 0}});
+}
+
 struct OrlinContext::Impl {
     int width;
     int height;

@@ -38,6 +38,7 @@ struct OrlinInitArgs {
     OrlinNotifyFn notify = nullptr;
     OrlinModifiersFn modifiers = nullptr;
     int initCount = 0;
+    OrlinTranslateFn translate = nullptr;  // as orlinSetTranslator last gave it
 };
 OrlinInitArgs& orlinInitArgs();
 
