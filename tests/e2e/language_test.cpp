@@ -41,12 +41,12 @@ TEST(LanguageEndToEnd, HelpOptionSpeaksTheLanguageAskedFor)
         {"LANGUAGE=de", "Steuerung:", "Pos1", "wieder geradeaus blicken"},
         {"LANGUAGE=de_AT:fr", "Steuerung:", "Strg+Q", "beenden"},
         {"LANGUAGE=xx:fr_CA LANG=de_DE.UTF-8", "Commandes\u00a0:", "Début", "regarder droit devant"},
-        {"LANG=fr_FR.UTF-8", "Commandes\u00a0:", "Échap", "quitter le plein écran"},
+        {"LANG=fr_FR.UTF-8", "Commandes\u00a0:", "Échap", "quitter le plein écran\u00a0; en fenêtre, fermer un panneau"},
         {"LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8", "Controles:", "Inicio", "volver a mirar al frente"},
-        {"LC_ALL=es_MX.UTF-8 LC_MESSAGES=de_DE.UTF-8", "Controles:", "Esc", "salir de pantalla completa"},
+        {"LC_ALL=es_MX.UTF-8 LC_MESSAGES=de_DE.UTF-8", "Controles:", "Esc", "salir de pantalla completa; en ventana, cerrar un panel"},
         // Not shipped, or asking for the C locale: English.
         {"LANGUAGE=xx:yy LANG=C", "Controls:", "Home", "look straight ahead again"},
-        {"LANGUAGE=pt_BR LANG=pt_BR.UTF-8", "Controls:", "Escape", "leave full screen"},
+        {"LANGUAGE=pt_BR LANG=pt_BR.UTF-8", "Controls:", "Escape", "leave full screen; in the window close a panel"},
         {"LANG=C", "Controls:", "Ctrl+Q", "quit"},
         {"LANG=", "Controls:", "Ctrl+Q", "quit"},
     };
