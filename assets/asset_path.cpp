@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "language/translation.h"
 #include "platform/program_folder.h"
 
 // The build passes the installed layout's data folder relative to the
@@ -76,11 +77,13 @@ AssetLocation locateAsset(const std::string& fileName)
 
 std::string describePlacesTried(const std::vector<std::string>& tried)
 {
-    std::string text;
-    for (std::size_t i = 0; i < tried.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == tried.size() ? " and " : ", ";
-        text += tried[i];
-    }
+    if (tried.empty())
+        return {};
+    std::string text = tried.front();
+    for (std::size_t i = 1; i + 1 < tried.size(); ++i)
+        text += ", " + tried[i];
+    if (tried.size() > 1)
+        // TRANSLATORS: the last two of a list of folders: "a, b and c".
+        text = formatted(tr("%s and %s"), text.c_str(), tried.back().c_str());
     return text;
 }

@@ -19,14 +19,23 @@ const std::vector<std::string>& assetProblems();
 // How many were reported in all.
 std::size_t assetProblemCount();
 
+// What kind of asset a sentence names: the kind decides the sentence's
+// grammar in many languages, and what the scene does without it.
+enum class AssetKind { texture, mesh };
+
 // The start of a sentence about a file that could not be used, naming it
 // with its folder: 'The texture "rock.png" in /home/ann/dive could not be
 // used (a folder, not a file)'. A missing file names every place looked in.
-std::string unusableAssetText(const std::string& kind, const std::string& fileName, const AssetLocation& location,
+// All of it in the user's language; `reason` already is.
+std::string unusableAssetText(AssetKind kind, const std::string& fileName, const AssetLocation& location,
                               const std::string& reason);
+
+// The sentence's end when there was no other copy to try: ", so the scene
+// is drawn without it."
+std::string withoutAssetText(AssetKind kind);
 
 // What happened when the working directory's copy could not be used and the
 // installed one was tried: ", so the installed copy in <folder> is used
 // instead." or "; the installed copy in <folder> cannot be used either
-// (<reason>), so <without>." The caller's text before it is a sentence's start.
-std::string fallbackText(const AssetLocation& location, const std::string& installedFailure, const std::string& without);
+// (<reason>), so the scene is drawn without it."
+std::string fallbackText(AssetKind kind, const AssetLocation& location, const std::string& installedFailure);

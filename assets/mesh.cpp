@@ -12,6 +12,7 @@
 
 #include "assets/asset_problems.h"
 #include "assets/obj_number_parser.h"
+#include "language/translation.h"
 #include "platform/regular_file.h"
 
 
@@ -298,12 +299,13 @@ bool readWholeFile(std::FILE* file, std::string& text, std::string& refused)
         text.append(chunk, got);
         // The file grew while it was read.
         if (text.size() > maxMeshFileBytes) {
-            refused = "larger than " + describeByteCount(maxMeshFileBytes) + ", more than any asset of this program holds";
+            refused = formatted(tr("larger than %s, more than any asset of this program holds"),
+                                describeByteCount(maxMeshFileBytes).c_str());
             return false;
         }
     }
     if (std::ferror(file)) {
-        refused = std::string("cannot be read: ") + std::strerror(errno);
+        refused = cannotBeRead(errno);
         return false;
     }
     return true;
@@ -323,19 +325,17 @@ bool looksLikeWideText(const std::string& text)
     return sample >= 4 && zeros * 3 >= sample;
 }
 
-std::string plural(long count, const char* one, const char* many)
-{
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 // One clause for everything the load had to leave out or fill in.
 std::vector<std::string> describeLeftOut(const LoadState& state)
 {
     static const char* const why[faceFaultCount] = {
-        "fewer than 3 corners",
-        "a corner that is not in the form a, a/b, a//c or a/b/c of whole numbers",
-        "a corner naming an entry that does not exist (index 0, or beyond the entries read before the face)",
-        "a corner with an infinite or undefined value",
+        // TRANSLATORS: how many faces were skipped for this fault, and the line of the first; a list of
+        // these follows "... faces skipped: ".
+        N_("%ld for fewer than 3 corners (first on line %ld)"),
+        N_("%ld for a corner that is not in the form a, a/b, a//c or a/b/c of whole numbers (first on line %ld)"),
+        N_("%ld for a corner naming an entry that does not exist (index 0, or beyond the entries read before the "
+           "face) (first on line %ld)"),
+        N_("%ld for a corner with an infinite or undefined value (first on line %ld)"),
     };
     std::vector<std::string> clauses;
     long faces = 0;
@@ -345,19 +345,28 @@ std::vector<std::string> describeLeftOut(const LoadState& state)
         if (skipped.count == 0)
             continue;
         faces += skipped.count;
-        reasons += std::string(reasons.empty() ? "" : ", ") + std::to_string(skipped.count) + " for " + why[fault] +
-                   " (first on line " + std::to_string(skipped.firstLine) + ")";
+        if (!reasons.empty())
+            reasons += ", ";
+        reasons += formatted(tr(why[fault]), skipped.count, skipped.firstLine);
     }
+    const auto count = [](long n) { return static_cast<unsigned long>(n); };
     if (faces > 0)
-        clauses.push_back(plural(faces, "face", "faces") + " skipped: " + reasons);
+        // TRANSLATORS: the number of faces, then the list of why they were skipped.
+        clauses.push_back(formatted(trn("%ld face skipped: %s", "%ld faces skipped: %s", count(faces)), faces,
+                                    reasons.c_str()));
     if (state.skippedLines.count > 0)
-        clauses.push_back(plural(state.skippedLines.count, "line", "lines") +
-                          " longer than 511 characters skipped (first: line " +
-                          std::to_string(state.skippedLines.firstLine) + ")");
+        clauses.push_back(formatted(trn("%ld line longer than 511 characters skipped (first: line %ld)",
+                                        "%ld lines longer than 511 characters skipped (first: line %ld)",
+                                        count(state.skippedLines.count)),
+                                    state.skippedLines.count, state.skippedLines.firstLine));
     if (state.shortLines.count > 0)
-        clauses.push_back(plural(state.shortLines.count, "\"v\", \"vn\" or \"vt\" line", "\"v\", \"vn\" or \"vt\" lines") +
-                          " with too few numbers, the missing ones taken from the line before (first: line " +
-                          std::to_string(state.shortLines.firstLine) + ")");
+        // TRANSLATORS: "v", "vn" and "vt" are the file's own keywords: keep them as they are.
+        clauses.push_back(formatted(trn("%ld \"v\", \"vn\" or \"vt\" line with too few numbers, the missing ones "
+                                        "taken from the line before (first: line %ld)",
+                                        "%ld \"v\", \"vn\" or \"vt\" lines with too few numbers, the missing ones "
+                                        "taken from the line before (first: line %ld)",
+                                        count(state.shortLines.count)),
+                                    state.shortLines.count, state.shortLines.firstLine));
     return clauses;
 }
 
@@ -379,7 +388,7 @@ Mesh::Mesh(const std::string& fileName, MeshReadNotes* notes)
     if (!whole)
         return;
     if (looksLikeWideText(text)) {
-        said.refused = "written in UTF-16, which this program does not read; save it as UTF-8 or plain text";
+        said.refused = tr("written in UTF-16, which this program does not read; save it as UTF-8 or plain text");
         return;
     }
 
@@ -459,18 +468,24 @@ Mesh::Mesh(const std::string& fileName, MeshReadNotes* notes)
 
     said.leftOut = describeLeftOut(state);
     if (notes == nullptr && !said.leftOut.empty())
-        reportAssetProblem(describeMeshLeftOut("\"" + fileName + "\"", said.leftOut));
+        reportAssetProblem(describeMeshLeftOut(fileName, std::string(), said.leftOut));
 }
 
-std::string describeMeshLeftOut(const std::string& named, const std::vector<std::string>& leftOut)
+std::string describeMeshLeftOut(const std::string& fileName, const std::string& folder,
+                                const std::vector<std::string>& leftOut)
 {
-    std::string text = "The mesh " + named + " was read in part: ";
+    std::string clauses;
     for (std::size_t i = 0; i < leftOut.size(); ++i) {
         if (i > 0)
-            text += "; ";
-        text += leftOut[i];
+            clauses += "; ";
+        clauses += leftOut[i];
     }
-    return text + ".";
+    if (folder.empty())
+        // TRANSLATORS: the file's name, then what was left out.
+        return formatted(tr("The mesh \"%s\" was read in part: %s."), fileName.c_str(), clauses.c_str());
+    // TRANSLATORS: the file's name, its folder, then what was left out.
+    return formatted(tr("The mesh \"%s\" in %s was read in part: %s."), fileName.c_str(), folder.c_str(),
+                     clauses.c_str());
 }
 
 void releaseMesh(Mesh* mesh)

@@ -37,8 +37,10 @@ struct Mesh {
 // the whole file is held in memory while it is read.
 constexpr std::uint64_t maxMeshFileBytes = 64ull * 1024 * 1024;
 
-// "The mesh <named> was read in part: <clauses>."
-std::string describeMeshLeftOut(const std::string& named, const std::vector<std::string>& leftOut);
+// "The mesh "<file>" [in <folder>] was read in part: <clauses>.", in the
+// user's language; without the folder when `folder` is empty.
+std::string describeMeshLeftOut(const std::string& fileName, const std::string& folder,
+                                const std::vector<std::string>& leftOut);
 
 // Releases the four arrays and the record.
 void releaseMesh(Mesh* mesh);

@@ -4,10 +4,9 @@
 
 #include "assets/asset_path.h"
 #include "assets/asset_problems.h"
+#include "language/translation.h"
 
 namespace {
-
-const char* const withoutMesh = "no fish are drawn";
 
 // Why a loaded mesh cannot be drawn; empty when it can.
 std::string unusableReason(const Mesh& mesh, const MeshReadNotes& notes)
@@ -17,17 +16,18 @@ std::string unusableReason(const Mesh& mesh, const MeshReadNotes& notes)
     if (mesh.indexCount > 0)
         return {};
     if (notes.leftOut.empty())
-        return "holds no faces";
-    std::string reason = "holds no face that can be read: ";
+        return tr("holds no faces");
+    std::string clauses;
     for (std::size_t i = 0; i < notes.leftOut.size(); ++i)
-        reason += (i > 0 ? "; " : "") + notes.leftOut[i];
-    return reason;
+        clauses += (i > 0 ? "; " : "") + notes.leftOut[i];
+    // TRANSLATORS: what was left out of the file follows.
+    return formatted(tr("holds no face that can be read: %s"), clauses.c_str());
 }
 
 void reportLeftOut(const std::string& fileName, const std::string& folder, const MeshReadNotes& notes)
 {
     if (!notes.leftOut.empty())
-        reportAssetProblem(describeMeshLeftOut("\"" + fileName + "\" in " + folder, notes.leftOut));
+        reportAssetProblem(describeMeshLeftOut(fileName, folder, notes.leftOut));
 }
 
 }  // namespace
@@ -42,16 +42,16 @@ Mesh* loadMeshAsset(const char* fileName)
         reportLeftOut(fileName, location.folder, notes);
         return mesh;
     }
-    const std::string unusable = unusableAssetText("mesh", fileName, location, reason);
+    const std::string unusable = unusableAssetText(AssetKind::mesh, fileName, location, reason);
     if (location.fallback.empty()) {
-        reportAssetProblem(unusable + ", so " + withoutMesh + ".");
+        reportAssetProblem(unusable + withoutAssetText(AssetKind::mesh));
         return mesh;
     }
     // A broken copy in the working directory does not hide a good installed one.
     MeshReadNotes installedNotes;
     Mesh* installed = new Mesh(location.fallback, &installedNotes);
     const std::string installedReason = unusableReason(*installed, installedNotes);
-    reportAssetProblem(unusable + fallbackText(location, installedReason, withoutMesh));
+    reportAssetProblem(unusable + fallbackText(AssetKind::mesh, location, installedReason));
     if (!installedReason.empty()) {
         releaseMesh(installed);
         return mesh;

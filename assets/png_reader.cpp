@@ -10,6 +10,7 @@
 
 #include <png.h>
 
+#include "language/translation.h"
 #include "platform/regular_file.h"
 
 Image::Image(const Image& other)
@@ -153,14 +154,15 @@ std::string describeDecodeFailure(const PngMessages& messages)
 {
     const std::string error = messages.error;
     if (error.find("CRC error") != std::string::npos)
-        return "damaged: a checksum does not match its data";
+        return tr("damaged: a checksum does not match its data");
     if (error == "Read Error" || error.find("Not enough image data") != std::string::npos)
-        return "cut short: the file ends before the picture does";
+        return tr("cut short: the file ends before the picture does");
     // A refused header is explained by the warning before it ("Image width is zero in IHDR").
     std::string detail = error;
     if (messages.warning[0] != '\0')
         detail = std::string(messages.warning) + "; " + error;
-    return "corrupt or unsupported PNG data (" + detail + ")";
+    // TRANSLATORS: libpng's own message, in English, follows.
+    return formatted(tr("corrupt or unsupported PNG data (%s)"), detail.c_str());
 }
 
 std::uint32_t bigEndian32(const unsigned char* bytes)
@@ -187,12 +189,15 @@ std::string decodeInto(std::FILE* file, png_structp png, png_infop info, const P
     const std::uint8_t channels = png_get_channels(png, info);
     const std::uint64_t rowBytes = png_get_rowbytes(png, info);
     if (bitDepth != 8 || channels < 1 || channels > 4 || rowBytes != std::uint64_t{width} * channels)
-        return "corrupt or unsupported PNG data (unexpected sample layout)";
+        return tr("corrupt or unsupported PNG data (unexpected sample layout)");
     const std::uint64_t bytes = rowBytes * height;
     if (bytes > maxImageBytes)
-        return std::to_string(width) + "x" + std::to_string(height) + " pixels of " + std::to_string(channels) +
-               " channel" + (channels == 1 ? "" : "s") + " take " + describeByteCount(bytes) +
-               ", more than the largest texture this program loads, " + describeByteCount(maxImageBytes);
+        // TRANSLATORS: width, height, the number of colour channels, the memory they need, the most allowed.
+        return formatted(trn("%ux%u pixels of %u channel take %s, more than the largest texture this program loads, %s",
+                             "%ux%u pixels of %u channels take %s, more than the largest texture this program loads, %s",
+                             channels),
+                         static_cast<unsigned>(width), static_cast<unsigned>(height), static_cast<unsigned>(channels),
+                         describeByteCount(bytes).c_str(), describeByteCount(maxImageBytes).c_str());
     image.width = width;
     image.height = height;
     image.bitDepth = bitDepth;
@@ -202,7 +207,7 @@ std::string decodeInto(std::FILE* file, png_structp png, png_infop info, const P
     image.pixels = new (std::nothrow) unsigned char[static_cast<std::size_t>(bytes)];
     std::unique_ptr<png_bytep[]> rows(new (std::nothrow) png_bytep[height]);
     if (image.pixels == nullptr || rows == nullptr)
-        return "not enough memory to hold the picture";
+        return tr("not enough memory to hold the picture");
     // libpng delivers rows top-down; OpenGL wants the bottom row first, so
     // the file's first row goes to the end of the buffer.
     for (std::uint32_t i = 0; i < height; ++i)
@@ -229,7 +234,7 @@ Image loadPng(const std::string& fileName, std::string* failure)
     unsigned char head[24] = {};
     const std::size_t got = std::fread(head, 1, sizeof head, file);
     if (got < 4 || png_sig_cmp(head, 0, 4) != 0) {
-        setFailure(failure, "not a PNG file");
+        setFailure(failure, tr("not a PNG file"));
         std::fclose(file);
         return result;
     }
@@ -237,15 +242,16 @@ Image loadPng(const std::string& fileName, std::string* failure)
         const std::uint32_t width = bigEndian32(head + 16);
         const std::uint32_t height = bigEndian32(head + 20);
         if (width > maxImageSide || height > maxImageSide) {
-            setFailure(failure, std::to_string(width) + "x" + std::to_string(height) +
-                                    " is larger than the largest picture this program loads, " +
-                                    std::to_string(maxImageSide) + "x" + std::to_string(maxImageSide));
+            // TRANSLATORS: the picture's width and height, then the largest allowed.
+            setFailure(failure, formatted(tr("%ux%u is larger than the largest picture this program loads, %ux%u"),
+                                          static_cast<unsigned>(width), static_cast<unsigned>(height),
+                                          static_cast<unsigned>(maxImageSide), static_cast<unsigned>(maxImageSide)));
             std::fclose(file);
             return result;
         }
     }
     if (std::fseek(file, 4, SEEK_SET) != 0) {
-        setFailure(failure, std::string("cannot be read: ") + std::strerror(errno));
+        setFailure(failure, cannotBeRead(errno));
         std::fclose(file);
         return result;
     }
@@ -253,13 +259,13 @@ Image loadPng(const std::string& fileName, std::string* failure)
     PngMessages messages{};
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &messages, onPngError, onPngWarning);
     if (png == nullptr) {
-        setFailure(failure, "not enough memory to read it");
+        setFailure(failure, tr("not enough memory to read it"));
         std::fclose(file);
         return result;
     }
     png_infop info = png_create_info_struct(png);
     if (info == nullptr) {
-        setFailure(failure, "not enough memory to read it");
+        setFailure(failure, tr("not enough memory to read it"));
         png_destroy_read_struct(&png, nullptr, nullptr);
         std::fclose(file);
         return result;

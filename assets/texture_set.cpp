@@ -8,6 +8,7 @@
 #include "assets/asset_path.h"
 #include "assets/asset_problems.h"
 #include "assets/png_reader.h"
+#include "language/translation.h"
 
 TextureSet textures;
 
@@ -51,13 +52,13 @@ void loadTextures()
                 glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
                              GL_UNSIGNED_BYTE, image.pixels);
         }
-        const char* const without = "the scene is drawn without it";
-        const std::string reason = failure.empty() ? std::string("not a picture OpenGL can take") : failure;
+        const std::string reason = failure.empty() ? std::string(tr("not a picture OpenGL can take")) : failure;
         if (!location.fallback.empty() && !failure.empty())
-            reportAssetProblem(unusableAssetText("texture", entry.fileName, location, reason) +
-                               fallbackText(location, installedFailure, without));
+            reportAssetProblem(unusableAssetText(AssetKind::texture, entry.fileName, location, reason) +
+                               fallbackText(AssetKind::texture, location, installedFailure));
         else if (format == 0 || image.pixels == nullptr)
-            reportAssetProblem(unusableAssetText("texture", entry.fileName, location, reason) + ", so " + without + ".");
+            reportAssetProblem(unusableAssetText(AssetKind::texture, entry.fileName, location, reason) +
+                               withoutAssetText(AssetKind::texture));
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, entry.mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

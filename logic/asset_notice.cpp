@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "language/translation.h"
+
 std::vector<std::string> assetNoticeLines(const std::vector<std::string>& problems, std::size_t count)
 {
     count = std::max(count, problems.size());
@@ -9,8 +11,11 @@ std::vector<std::string> assetNoticeLines(const std::vector<std::string>& proble
     // Many at once is nearly always the program started away from its
     // assets: one sentence that says what to do; standard error has them all.
     if (count > assetNoticeShownProblems + 1) {
-        lines.push_back(std::to_string(count) +
-                        " assets could not be loaded: start Marivane from its assets folder, or install it");
+        lines.push_back(
+            formatted(trn("%s asset could not be loaded: start Marivane from its assets folder, or install it",
+                          "%s assets could not be loaded: start Marivane from its assets folder, or install it",
+                          static_cast<unsigned long>(count)),
+                      std::to_string(count).c_str()));
         return lines;
     }
     // A last line that would only count one more problem shows it instead.
@@ -19,6 +24,9 @@ std::vector<std::string> assetNoticeLines(const std::vector<std::string>& proble
     lines.assign(problems.begin(), problems.begin() + static_cast<std::ptrdiff_t>(shown));
     const std::size_t rest = count - shown;
     if (rest > 0)
-        lines.push_back("and " + std::to_string(rest) + (rest == 1 ? " more asset warning" : " more asset warnings"));
+        // TRANSLATORS: the last line of the asset warnings shown in the window, counting those not shown.
+        lines.push_back(formatted(
+            trn("and %s more asset warning", "and %s more asset warnings", static_cast<unsigned long>(rest)),
+            std::to_string(rest).c_str()));
     return lines;
 }

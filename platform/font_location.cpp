@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "language/translation.h"
 #if defined(_WIN32)
 #include "platform/program_folder.h"
 #else
@@ -71,15 +72,19 @@ FontChoice firstReadableFont(const std::vector<std::string>& places)
         }
     if (!places.empty())
         choice.path = places.front();
-    choice.warning = "Warning: no font could be read from ";
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        if (i > 0)
-            choice.warning += i + 1 == places.size() ? " or " : ", ";
-        choice.warning += places[i];
+    if (places.empty()) {
+        choice.warning = tr("Warning: no font could be read from anywhere; the panels are drawn without text");
+        return choice;
     }
-    if (places.empty())
-        choice.warning += "anywhere";
-    choice.warning += "; the panels are drawn without text";
+    std::string list = places.front();
+    for (std::size_t i = 1; i + 1 < places.size(); ++i)
+        list += ", " + places[i];
+    if (places.size() > 1)
+        // TRANSLATORS: the last two of a list of font files: "a, b or c".
+        list = formatted(tr("%s or %s"), list.c_str(), places.back().c_str());
+    // TRANSLATORS: the font files tried follow "from".
+    choice.warning = formatted(tr("Warning: no font could be read from %s; the panels are drawn without text"),
+                               list.c_str());
     return choice;
 }
 

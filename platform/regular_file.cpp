@@ -10,18 +10,26 @@
 #include <unistd.h>
 #endif
 
+#include "language/translation.h"
+
 namespace {
+
+std::string cannotBeOpened(int error)
+{
+    // TRANSLATORS: the system's own reason follows.
+    return formatted(tr("cannot be opened: %s"), std::strerror(error));
+}
 
 std::string describeOpenError(int error)
 {
     switch (error) {
-    case ENOENT: return "missing";
+    case ENOENT: return missingFileReason();
     case EACCES:
-    case EPERM: return "permission denied";
-    case EISDIR: return "a folder, not a file";
-    case ELOOP: return "a link that leads in a circle";
-    case ENOTDIR: return "missing (a part of its path is not a folder)";
-    default: return std::string("cannot be opened: ") + std::strerror(error);
+    case EPERM: return tr("permission denied");
+    case EISDIR: return tr("a folder, not a file");
+    case ELOOP: return tr("a link that leads in a circle");
+    case ENOTDIR: return tr("missing (a part of its path is not a folder)");
+    default: return cannotBeOpened(error);
     }
 }
 
@@ -30,39 +38,52 @@ std::string describeOpenError(int error)
 std::string describeKind(unsigned mode)
 {
     if (S_ISDIR(mode))
-        return "a folder, not a file";
+        return tr("a folder, not a file");
 #ifdef S_ISFIFO
     if (S_ISFIFO(mode))
-        return "not a regular file but a named pipe";
+        return tr("not a regular file but a named pipe");
 #endif
 #ifdef S_ISSOCK
     if (S_ISSOCK(mode))
-        return "not a regular file but a socket";
+        return tr("not a regular file but a socket");
 #endif
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "not a regular file but a device";
-    return "not a regular file";
+        return tr("not a regular file but a device");
+    return tr("not a regular file");
 }
 #endif
 
 std::string tooLarge(std::uint64_t size, std::uint64_t maxBytes)
 {
-    return "larger than " + describeByteCount(maxBytes) + " (" + describeByteCount(size) +
-           "), more than any asset of this program holds";
+    // TRANSLATORS: the most this kind of file may hold, then the file's size.
+    return formatted(tr("larger than %s (%s), more than any asset of this program holds"),
+                     describeByteCount(maxBytes).c_str(), describeByteCount(size).c_str());
 }
 
 }  // namespace
+
+std::string missingFileReason()
+{
+    return tr("missing");
+}
+
+std::string cannotBeRead(int error)
+{
+    // TRANSLATORS: the system's own reason follows.
+    return formatted(tr("cannot be read: %s"), std::strerror(error));
+}
 
 std::string describeByteCount(std::uint64_t bytes)
 {
     constexpr std::uint64_t kilo = 1024, mega = kilo * 1024, giga = mega * 1024;
     if (bytes >= giga && bytes % giga == 0)
-        return std::to_string(bytes / giga) + " GB";
+        // TRANSLATORS: the units of a file's size, as the language writes them (French: Go, Mo, ko, octets).
+        return formatted(tr("%s GB"), std::to_string(bytes / giga).c_str());
     if (bytes >= mega)
-        return std::to_string((bytes + mega / 2) / mega) + " MB";
+        return formatted(tr("%s MB"), std::to_string((bytes + mega / 2) / mega).c_str());
     if (bytes >= kilo)
-        return std::to_string((bytes + kilo / 2) / kilo) + " kB";
-    return std::to_string(bytes) + " bytes";
+        return formatted(tr("%s kB"), std::to_string((bytes + kilo / 2) / kilo).c_str());
+    return formatted(trn("%s byte", "%s bytes", static_cast<unsigned long>(bytes)), std::to_string(bytes).c_str());
 }
 
 #ifdef _WIN32
@@ -78,7 +99,7 @@ std::FILE* openRegularFile(const std::string& path, std::uint64_t maxBytes, std:
         return nullptr;
     }
     if ((info.st_mode & _S_IFMT) != _S_IFREG) {
-        failure = (info.st_mode & _S_IFMT) == _S_IFDIR ? "a folder, not a file" : "not a regular file";
+        failure = (info.st_mode & _S_IFMT) == _S_IFDIR ? tr("a folder, not a file") : tr("not a regular file");
         return nullptr;
     }
     if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
@@ -105,7 +126,7 @@ std::FILE* openRegularFile(const std::string& path, std::uint64_t maxBytes, std:
     }
     struct stat info;
     if (::fstat(fd, &info) != 0) {
-        failure = std::string("cannot be read: ") + std::strerror(errno);
+        failure = cannotBeRead(errno);
         ::close(fd);
         return nullptr;
     }
@@ -126,7 +147,7 @@ std::FILE* openRegularFile(const std::string& path, std::uint64_t maxBytes, std:
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     std::FILE* file = ::fdopen(fd, "rb");
     if (file == nullptr) {
-        failure = std::string("cannot be opened: ") + std::strerror(errno);
+        failure = cannotBeOpened(errno);
         ::close(fd);
     }
     return file;

@@ -14,5 +14,11 @@
 // a named pipe", "permission denied", "larger than 64 MB, ...", ...
 std::FILE* openRegularFile(const std::string& path, std::uint64_t maxBytes, std::string& failure);
 
+// The reason for a file that is not there, in the user's language: the
+// reason a caller tells apart from the rest, to name the places looked in.
+std::string missingFileReason();
+// "cannot be read: " and the system's reason for `error`.
+std::string cannotBeRead(int error);
+
 // "64 MB", "512 kB": a byte limit as a reason names it.
 std::string describeByteCount(std::uint64_t bytes);

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "assets/asset_path.h"
+#include "assets/asset_problems.h"
+#include "language/translation.h"
+#include "platform/regular_file.h"
 #include "program_runner.h"
 
 namespace fs = std::filesystem;
@@ -46,5 +49,17 @@ TEST(AssetPathTest, WorkingDirectoryWinsThenInstalledFolderThenBothNamed)
     EXPECT_EQ(nowhere.path, (work / "mackerel.obj").string());
     EXPECT_EQ(describePlacesTried(nowhere.tried),
               (work / "mackerel.obj").string() + " and " + (installed / "mackerel.obj").string());
+
+    // In another language the warning is one sentence of that language, and
+    // a file that is missing still names every place looked in.
+    chooseLanguage({"de"});
+    std::string reason;
+    EXPECT_EQ(openRegularFile(nowhere.path, 1024, reason), nullptr);
+    const std::string warning =
+        unusableAssetText(AssetKind::mesh, "mackerel.obj", nowhere, reason) + withoutAssetText(AssetKind::mesh);
+    chooseLanguage({"en"});
+    EXPECT_EQ(warning, "Das 3D-Modell \u201emackerel.obj\u201c konnte nicht verwendet werden (fehlt; gesucht in " +
+                           (work / "mackerel.obj").string() + " und " + (installed / "mackerel.obj").string() +
+                           "), daher werden keine Fische gezeichnet.");
     removeTree(root);
 }
