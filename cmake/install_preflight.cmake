@@ -5,6 +5,9 @@
 set(MARIVANE_INSTALL_INPUTS
   $<TARGET_FILE:marivane> $<TARGET_FILE:orlin> ${MARIVANE_ASSETS_STAMP}
   ${MARIVANE_GZIP_DIR}/marivane.6.gz ${MARIVANE_GZIP_DIR}/changelog.gz)
+foreach(language IN LISTS MARIVANE_MANUAL_LANGUAGES)
+  list(APPEND MARIVANE_INSTALL_INPUTS ${MARIVANE_GZIP_DIR}/marivane.${language}.6.gz)
+endforeach()
 foreach(size IN LISTS MARIVANE_ICON_SIZES)
   list(APPEND MARIVANE_INSTALL_INPUTS ${MARIVANE_ICON_DIR}/marivane_${size}.png)
 endforeach()

@@ -10,10 +10,11 @@ foreach(size IN LISTS MARIVANE_ICON_SIZES)
 endforeach()
 install(FILES packaging/marivane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT marivane)
 
-# The manual page and the Debian changelog are installed compressed, without
-# a time stamp in the gzip header, as Debian packages carry them.
+# The manual pages (English and each translation, docs/marivane.<language>.6)
+# and the Debian changelog are installed compressed, without a time stamp in
+# the gzip header, as Debian packages carry them.
 set(MARIVANE_GZIPPED)
-foreach(source docs/marivane.6 packaging/changelog)
+foreach(source docs/marivane.6 ${MARIVANE_MANUAL_TRANSLATIONS} packaging/changelog)
   get_filename_component(name ${source} NAME)
   add_custom_command(
     OUTPUT ${MARIVANE_GZIP_DIR}/${name}.gz
@@ -25,6 +26,10 @@ foreach(source docs/marivane.6 packaging/changelog)
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${MARIVANE_GZIPPED})
 install(FILES ${MARIVANE_GZIP_DIR}/marivane.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT marivane)
+foreach(language IN LISTS MARIVANE_MANUAL_LANGUAGES)
+  install(FILES ${MARIVANE_GZIP_DIR}/marivane.${language}.6.gz RENAME marivane.6.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6 COMPONENT marivane)
+endforeach()
 
 # Each package's own doc folder holds the copyright file and the changelog.
 foreach(component_package marivane:marivane orlin-dev:liborlin-dev)

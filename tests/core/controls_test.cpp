@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "language/translation.h"
 #include "logic/controls.h"
 #include "program_runner.h"
 
@@ -62,11 +63,11 @@ std::vector<std::string> readmeKeys()
     return keys;
 }
 
-std::vector<std::string> manualPageKeys()
+// A control is the tag line after .TP, its markup taken off.
+std::vector<std::string> manualPageKeysIn(const std::string& page, const std::string& heading)
 {
-    // A control is the tag line after .TP, its markup taken off.
     std::vector<std::string> keys;
-    const std::vector<std::string> body = section(linesOf(readSource("docs/marivane.6")), ".SH CONTROLS", ".SH ");
+    const std::vector<std::string> body = section(linesOf(readSource(page)), heading, ".SH ");
     for (std::size_t i = 0; i + 1 < body.size(); ++i) {
         if (body[i] != ".TP")
             continue;
@@ -77,6 +78,11 @@ std::vector<std::string> manualPageKeys()
         keys.push_back(trimmed(tag, "\"\\"));
     }
     return keys;
+}
+
+std::vector<std::string> manualPageKeys()
+{
+    return manualPageKeysIn("docs/marivane.6", ".SH CONTROLS");
 }
 
 std::string helpText(const char* option)
@@ -147,6 +153,9 @@ struct Listing {
     const char* name;
     const char* where;
     std::vector<std::string> (*keys)();
+    // The language the document is written in: it names the keys as that
+    // language's catalogue does.
+    const char* language = "en";
 };
 
 void PrintTo(const Listing& listing, std::ostream* out)
@@ -160,12 +169,15 @@ TEST_P(ControlsListed, EveryControlOfTheTable)
 {
     const std::vector<std::string> listed = GetParam().keys();
     ASSERT_FALSE(listed.empty()) << "no controls found in " << GetParam().where;
+    chooseLanguage({GetParam().language});
     for (const Control& control : controls) {
+        const std::string keys = tr(control.keys);
         bool found = false;
         for (const std::string& name : listed)
-            found = found || names(name, control.keys);
-        EXPECT_TRUE(found) << GetParam().where << " leaves out " << control.keys;
+            found = found || names(name, keys);
+        EXPECT_TRUE(found) << GetParam().where << " leaves out " << keys;
     }
+    chooseLanguage({"en"});
 }
 
 std::string listingName(const ::testing::TestParamInfo<Listing>& info)
@@ -177,7 +189,16 @@ INSTANTIATE_TEST_SUITE_P(Documents, ControlsListed,
                          ::testing::Values(Listing{"Readme", "the README's controls table", readmeKeys},
                                            Listing{"ManualPage", "the manual page's CONTROLS", manualPageKeys},
                                            Listing{"Help", "--help", helpKeys},
-                                           Listing{"WindowsReadme", "the Windows README.txt", windowsReadmeKeys}),
+                                           Listing{"WindowsReadme", "the Windows README.txt", windowsReadmeKeys},
+                                           Listing{"ManualPageDe", "the German manual page's STEUERUNG",
+                                                   [] { return manualPageKeysIn("docs/marivane.de.6", ".SH STEUERUNG"); },
+                                                   "de"},
+                                           Listing{"ManualPageFr", "the French manual page's COMMANDES",
+                                                   [] { return manualPageKeysIn("docs/marivane.fr.6", ".SH COMMANDES"); },
+                                                   "fr"},
+                                           Listing{"ManualPageEs", "the Spanish manual page's CONTROLES",
+                                                   [] { return manualPageKeysIn("docs/marivane.es.6", ".SH CONTROLES"); },
+                                                   "es"}),
                          listingName);
 
 // The Windows README.txt lists the controls exactly as --help does: both

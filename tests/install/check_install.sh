@@ -53,6 +53,13 @@ check_program_tree() {
   desktop-file-validate "$prefix/share/applications/marivane.desktop" >/dev/null \
     || fail "$label: desktop-file-validate rejects marivane.desktop"
   zcat "$prefix/share/man/man6/marivane.6.gz" | grep -q '^\.SH EXIT STATUS' || fail "$label: no manual page"
+  local language heading
+  for language in de:EXIT-STATUS fr:'CODE DE RETOUR' es:'ESTADO DE SALIDA'; do
+    heading=${language#*:}
+    language=${language%%:*}
+    zcat "$prefix/share/man/$language/man6/marivane.6.gz" | grep -q "^\.SH $heading" \
+      || fail "$label: no manual page in share/man/$language/man6"
+  done
   readelf -d "$prefix/$libdir/liborlin.so.$version" | grep -q 'SONAME.*\[liborlin\.so\.1\]' \
     || fail "$label: liborlin.so.$version has no SONAME liborlin.so.1"
   [ "$(readlink "$prefix/$libdir/liborlin.so.1")" = "liborlin.so.$version" ] || fail "$label: liborlin.so.1 link"
