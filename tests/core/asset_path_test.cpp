@@ -58,7 +58,7 @@ TEST(AssetPathTest, WorkingDirectoryWinsThenInstalledFolderThenBothNamed)
     const std::string warning =
         unusableAssetText(AssetKind::mesh, "mackerel.obj", nowhere, reason) + withoutAssetText(AssetKind::mesh);
     chooseLanguage({"en"});
-    EXPECT_EQ(warning, "Das 3D-Modell \u201emackerel.obj\u201c konnte nicht verwendet werden (fehlt; gesucht in " +
+    EXPECT_EQ(warning, "Das 3D-Modell \u00bbmackerel.obj\u00ab konnte nicht verwendet werden (fehlt; gesucht in " +
                            (work / "mackerel.obj").string() + " und " + (installed / "mackerel.obj").string() +
                            "), daher werden keine Fische gezeichnet.");
     removeTree(root);
