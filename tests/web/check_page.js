@@ -185,6 +185,29 @@ function check(ok, what) {
       ' ms after opening; frame time ' + frameMs.toFixed(1) + ' ms (headless chromium, SwiftShader)';
     console.log('web: ' + figures);
     if (benchFile) fs.appendFileSync(benchFile, new Date().toISOString() + ' ' + figures + '\n');
+    // The page's language follows the browser's list: the first shipped one
+    // (not the first of the list), for the page's own texts too. The slider's
+    // ends follow the water: 10..90 under the simple rule, from 1 m measured.
+    const german = await browser.newPage();
+    await german.evaluateOnNewDocument(() => {
+      Object.defineProperty(navigator, 'languages', { get: () => ['pt-BR', 'de-AT', 'fr'] });
+    });
+    await german.goto('file://' + path.resolve(pagePath));
+    await german.waitForFunction('window.marivaneFirstFrameMs !== undefined', { timeout: 120000 });
+    const labels = await german.evaluate(() => [document.documentElement.lang,
+      document.querySelector('#controls button[title="F1"]').textContent,
+      document.getElementById('depth-label').textContent]);
+    check(labels.join('|') === 'de|Hilfe|Tiefe', 'a browser asking for pt-BR, de-AT, fr gets German: ' + labels.join(', '));
+    const ends = async () => (await german.evaluate(() => {
+      const s = document.getElementById('depth'); return [s.min, s.max].join('..');
+    }));
+    const simpleEnds = await ends();
+    await german.click('#controls button[title="F3"]'); await sleep(500);
+    const measuredEnds = await ends();
+    check(simpleEnds === '10..90' && measuredEnds === '1..90',
+      'the depth slider spans the water\'s depths: ' + simpleEnds + ' under the simple rule, ' + measuredEnds + ' in clear ocean');
+    await german.close();
+
     // A browser without WebGL gets a plain message, and nothing fails.
     const noWebgl = await puppeteer.launch({
       executablePath: process.env.MARIVANE_CHROMIUM || '/usr/bin/chromium',
