@@ -192,6 +192,7 @@ function check(ok, what) {
     await german.evaluateOnNewDocument(() => {
       Object.defineProperty(navigator, 'languages', { get: () => ['pt-BR', 'de-AT', 'fr'] });
     });
+    await german.bringToFront();  // a tab in the background gets no animation frames
     await german.goto('file://' + path.resolve(pagePath));
     await german.waitForFunction('window.marivaneFirstFrameMs !== undefined', { timeout: 120000 });
     const labels = await german.evaluate(() => [document.documentElement.lang,
