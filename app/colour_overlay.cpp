@@ -34,18 +34,27 @@ int readoutHeight(int screenHeight)
     return static_cast<int>(std::lround(0.085 * screenHeight));
 }
 
+// How much brighter the camera made the picture, in plain words beside the
+// photographers' figure: a stop doubles the light.
+std::string exposureWords(double stops)
+{
+    char figure[24];
+    std::snprintf(figure, sizeof figure, "%+.1f", stops);
+    const long times = std::lround(std::exp2(stops));
+    if (times <= 1)
+        return localFigure(figure) + " EV";
+    // TRANSLATORS: how many times brighter the camera made the picture, and the same in stops, as photographers write it.
+    return formatted(tr("%ld× brighter (%s EV)"), times, localFigure(figure).c_str());
+}
+
 void handOverChart()
 {
     const float chartDepth = std::round(depth);
     const ColourChartPatches patches = colourChartPatches(colourModel, chartDepth);
     const std::string atDepth = depthText(colourModel, chartDepth, false);
     std::string atDepthLabel = formatted(tr("at %s"), atDepth.c_str());
-    if (measuredModel(colourModel)) {
-        char stops[24];
-        std::snprintf(stops, sizeof stops, "%+.1f", patches.exposureStops);
-        // TRANSLATORS: the exposure correction in stops, as photographers write it.
-        atDepthLabel = formatted(tr("at %s, %s EV"), atDepth.c_str(), localFigure(stops).c_str());
-    }
+    if (measuredModel(colourModel))
+        atDepthLabel = formatted(tr("at %s, %s"), atDepth.c_str(), exposureWords(patches.exposureStops).c_str());
     // The group beside it already says the depth: the chart stays narrow
     // enough to stand beside the longest water's label.
     const std::string balancedLabel = tr("white-balanced");
@@ -58,7 +67,8 @@ void handOverChart()
         {balancedLabel.c_str(), 6, 4, patches.whiteBalanced.data()},
     };
 
-    // The model's red, green and blue factors over the depths the gauge shows.
+    // The model's red, green and blue factors over the depths the gauge shows,
+    // with a legend that names them.
     const ChartPlot plot = chartPlot(colourModel);
     static const float redLine[4] = {0.95f, 0.3f, 0.3f, 1.0f};
     static const float greenLine[4] = {0.3f, 0.9f, 0.3f, 1.0f};
@@ -66,6 +76,7 @@ void handOverChart()
     const OrlinPlotLine lines[] = {{plot.red, ChartPlot::points, redLine},
                                    {plot.green, ChartPlot::points, greenLine},
                                    {plot.blue, ChartPlot::points, blueLine}};
+    const char* const lineNames[] = {trc("light", "red"), trc("light", "green"), trc("light", "blue")};
 
     const std::string title = formatted(tr("Colour chart: %s"), tr(colourModelName(colourModel)));
     OrlinChart chart{};
@@ -77,6 +88,11 @@ void handOverChart()
     chart.marker = static_cast<float>(chartAxisFraction(colourModel, chartDepth));
     chart.leftLabel = minLabel.c_str();
     chart.rightLabel = maxLabel.c_str();
+    chart.lineNames = lineNames;
+    // TRANSLATORS: after the names of the plot's lines: "red, green, blue light left".
+    chart.legendTail = tr("light left");
+    chart.percentScale = true;
+    chart.markerLabel = atDepth.c_str();
     guiContext->setChart(&chart);
 }
 
