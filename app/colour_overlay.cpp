@@ -1,5 +1,6 @@
 #include "app/colour_overlay.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -34,17 +35,32 @@ int readoutHeight(int screenHeight)
     return static_cast<int>(std::lround(0.085 * screenHeight));
 }
 
-// How much brighter the camera made the picture, in plain words beside the
-// photographers' figure: a stop doubles the light.
+// How far the camera opened up its exposure, in plain words: the factor it
+// brightened the picture by (a stop doubles it); nothing where it hardly did.
 std::string exposureWords(double stops)
 {
-    char figure[24];
-    std::snprintf(figure, sizeof figure, "%+.1f", stops);
     const long times = std::lround(std::exp2(stops));
-    if (times <= 1)
-        return localFigure(figure) + " EV";
-    // TRANSLATORS: how many times brighter the camera made the picture, and the same in stops, as photographers write it.
-    return formatted(tr("%ld× brighter (%s EV)"), times, localFigure(figure).c_str());
+    // TRANSLATORS: how many times the camera brightened the picture at depth.
+    return times > 1 ? formatted(tr("brightened %ld×"), times) : "";
+}
+
+// Red, green and blue light, as the chart's legend and its words name them.
+std::array<const char*, 3> lightNames()
+{
+    return {trc("light", "red"), trc("light", "green"), trc("light", "blue")};
+}
+
+// Where the light has lost a channel, what the white-balanced column says
+// instead of colours balance cannot bring back; empty where none is lost.
+std::string lostChannelsNote(const std::array<bool, 3>& lost)
+{
+    const std::array<const char*, 3> names = lightNames();
+    std::string gone;
+    for (std::size_t c = 0; c < lost.size(); ++c)
+        if (lost[c])
+            gone += (gone.empty() ? "" : ", ") + std::string(names[c]);
+    // TRANSLATORS: %s names the lost colours of light ("red" or "red, green").
+    return gone.empty() ? "" : formatted(tr("%s gone: no balance brings it back"), gone.c_str());
 }
 
 void handOverChart()
@@ -53,8 +69,9 @@ void handOverChart()
     const ColourChartPatches patches = colourChartPatches(colourModel, chartDepth);
     const std::string atDepth = depthText(colourModel, chartDepth, false);
     std::string atDepthLabel = formatted(tr("at %s"), atDepth.c_str());
-    if (measuredModel(colourModel))
-        atDepthLabel = formatted(tr("at %s, %s"), atDepth.c_str(), exposureWords(patches.exposureStops).c_str());
+    const std::string exposure = exposureWords(patches.exposureStops);
+    if (measuredModel(colourModel) && !exposure.empty())
+        atDepthLabel = formatted(tr("%s, %s"), atDepth.c_str(), exposure.c_str());
     // The group beside it already says the depth: the chart stays narrow
     // enough to stand beside the longest water's label.
     const std::string balancedLabel = tr("white-balanced");
@@ -76,7 +93,9 @@ void handOverChart()
     const OrlinPlotLine lines[] = {{plot.red, ChartPlot::points, redLine},
                                    {plot.green, ChartPlot::points, greenLine},
                                    {plot.blue, ChartPlot::points, blueLine}};
-    const char* const lineNames[] = {trc("light", "red"), trc("light", "green"), trc("light", "blue")};
+    const std::array<const char*, 3> lineNames = lightNames();
+    const std::string lostNote = lostChannelsNote(patches.channelLost);
+    const char* const groupNotes[] = {nullptr, nullptr, lostNote.c_str()};
 
     const std::string title = formatted(tr("Colour chart: %s"), tr(colourModelName(colourModel)));
     OrlinChart chart{};
@@ -88,11 +107,12 @@ void handOverChart()
     chart.marker = static_cast<float>(chartAxisFraction(colourModel, chartDepth));
     chart.leftLabel = minLabel.c_str();
     chart.rightLabel = maxLabel.c_str();
-    chart.lineNames = lineNames;
+    chart.lineNames = lineNames.data();
     // TRANSLATORS: after the names of the plot's lines: "red, green, blue light left".
     chart.legendTail = tr("light left");
     chart.percentScale = true;
     chart.markerLabel = atDepth.c_str();
+    chart.groupNotes = groupNotes;
     guiContext->setChart(&chart);
 }
 

@@ -34,7 +34,30 @@ double balanced(double channel, double white, double surfaceWhite)
     return white > 1e-9 ? channel / white * surfaceWhite : 0.0;
 }
 
+// A channel under this, in linear light, is less than one step of an 8-bit
+// picture: white balance has nothing left to scale up.
+constexpr double smallestStep = 1.0 / 255.0;
+
 }  // namespace
+
+std::array<bool, 3> lostChannels(int model, float atDepth)
+{
+    std::array<bool, 3> lost{};
+    const DepthRange range = modelDepthRange(model);
+    const double widestGain = std::exp2(maxExposureStops);
+    const float to = std::isfinite(atDepth) ? clampDepth(atDepth, range) : range.deepest;
+    // Whole units down to the depth, then the depth itself.
+    for (float d = range.shallowest;; d = std::min(d + 1.0f, to)) {
+        const DepthFactors f = modelDepthFactors(model, d);
+        const float factors[3] = {f.red, f.green, f.blue};
+        for (int c = 0; c < 3; ++c)
+            lost[static_cast<std::size_t>(c)] =
+                lost[static_cast<std::size_t>(c)] || factors[c] * widestGain < smallestStep;
+        if (d >= to)
+            break;
+    }
+    return lost;
+}
 
 std::string depthText(int model, double atDepth, bool withFeet)
 {
@@ -85,6 +108,7 @@ ChartPlot chartPlot(int model)
 ColourChartPatches colourChartPatches(int model, float atDepth)
 {
     ColourChartPatches patches;
+    patches.channelLost = lostChannels(model, atDepth);
     const PatchColours& surface = surfacePatches();
     for (std::size_t p = 0; p < surface.size(); ++p)
         toBytes(surface[p], &patches.surface[3 * p]);

@@ -16,8 +16,17 @@ struct ColourChartPatches {
     std::array<unsigned char, 24 * 3> atDepth;
     std::array<unsigned char, 24 * 3> whiteBalanced;
     double exposureStops = 0.0;  // how far the exposure was opened at depth
+    // Red, green and blue: whether the light has lost the channel beyond what
+    // any white balance brings back (the balanced swatches then mean nothing).
+    std::array<bool, 3> channelLost{};
 };
 ColourChartPatches colourChartPatches(int model, float atDepth);
+
+// Whether a channel is lost at a depth: at this depth or any shallower one
+// of the model, the channel's factor, opened up by the camera's widest
+// exposure, stays under one step of an 8-bit picture. The water only ever
+// takes light away, so a channel once lost stays lost deeper down.
+std::array<bool, 3> lostChannels(int model, float atDepth);
 
 // The depth as the gauge's label and the chart say it: metres (and feet)
 // under the measured waters; the simple rule's depth has no unit.
