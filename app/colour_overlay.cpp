@@ -63,6 +63,18 @@ std::string lostChannelsNote(const std::array<bool, 3>& lost)
     return gone.empty() ? "" : formatted(tr("%s gone: no balance brings it back"), gone.c_str());
 }
 
+// The marks where red, orange and yellow are gone, in the hues' order, each in
+// a colour near its own.
+struct GoneMark {
+    const char* label;
+    float colour[4];
+};
+const GoneMark goneMarks[goneHues] = {
+    {N_("red gone"), {0.95f, 0.3f, 0.3f, 1.0f}},
+    {N_("orange gone"), {1.0f, 0.6f, 0.2f, 1.0f}},
+    {N_("yellow gone"), {1.0f, 0.9f, 0.3f, 1.0f}},
+};
+
 void handOverChart()
 {
     const float chartDepth = std::round(depth);
@@ -97,6 +109,20 @@ void handOverChart()
     const std::string lostNote = lostChannelsNote(patches.channelLost);
     const char* const groupNotes[] = {nullptr, nullptr, lostNote.c_str()};
 
+    // Where red, orange and yellow are gone in this model.
+    const std::array<double, goneHues> gone = goneDepths(colourModel);
+    OrlinPlotMark marks[goneHues];
+    for (int h = 0; h < goneHues; ++h) {
+        const double at = gone[static_cast<std::size_t>(h)];
+        marks[h] = {std::isnan(at) ? -1.0f : static_cast<float>(chartAxisFraction(colourModel, at)),
+                    goneMarks[h].colour, tr(goneMarks[h].label)};
+    }
+
+    // Daylight's spectrum at the depth: the colours the water takes first go dark first.
+    const std::array<unsigned char, stripColours * 3> band = spectrumStrip(colourModel, chartDepth);
+    // TRANSLATORS: above a strip of the rainbow's colours as they reach the depth.
+    const std::string bandLabel = formatted(tr("daylight at %s, 400 to 700 nm"), atDepth.c_str());
+
     const std::string title = formatted(tr("Colour chart: %s"), tr(colourModelName(colourModel)));
     OrlinChart chart{};
     chart.title = title.c_str();
@@ -113,6 +139,11 @@ void handOverChart()
     chart.percentScale = true;
     chart.markerLabel = atDepth.c_str();
     chart.groupNotes = groupNotes;
+    chart.marks = marks;
+    chart.markCount = goneHues;
+    chart.band = band.data();
+    chart.bandCount = stripColours;
+    chart.bandLabel = bandLabel.c_str();
     guiContext->setChart(&chart);
 }
 

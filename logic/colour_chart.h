@@ -48,3 +48,29 @@ struct ChartPlot {
     float blue[points];
 };
 ChartPlot chartPlot(int model);
+
+// Where red, orange and yellow light are gone: the depth below which a hue
+// keeps less than 5 % of its surface light. A hue is a band of wavelengths,
+// as spectral colours are commonly named (Bruno and Svoronos, CRC Handbook of
+// Fundamental Spectroscopic Correlation Charts, 2005): yellow 565..590 nm,
+// orange 590..625 nm, red 625..700 nm (the eye sees little past 700). In a
+// measured water the band's daylight goes by the water's spectra; the simple
+// rule has none, so there the band's own colour (its daylight seen by the
+// observer, in linear sRGB) goes by the rule's red, green and blue factors.
+struct HueBand {
+    double from;  // nm, the band's first wavelength
+    double to;    // nm, past its last
+};
+constexpr int goneHues = 3;
+inline constexpr HueBand hueBands[goneHues] = {{625.0, 700.0}, {590.0, 625.0}, {565.0, 590.0}};
+constexpr double goneFraction = 0.05;
+// The depths for red, orange and yellow in that order; NaN for a hue that
+// keeps more than that down to the model's deepest.
+std::array<double, goneHues> goneDepths(int model);
+
+// Daylight's spectrum at a depth as a strip of colours, 400 nm to 700 nm in
+// 5 nm steps, 8-bit sRGB: each wavelength in its own colour, so bright on
+// the surface that the brightest is full, and darkened by what the water
+// takes (under the simple rule, the colour's channels by the rule's factors).
+constexpr int stripColours = 61;
+std::array<unsigned char, stripColours * 3> spectrumStrip(int model, float atDepth);

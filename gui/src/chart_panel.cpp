@@ -156,8 +156,8 @@ PanelBox chartPanelSize(const PanelStyle& style, const ChartPanel& chart, int ma
     box.width = std::min(maxWidth, std::max(parts.contentWidth, narrowest) + 2 * m.panelPadding);
     box.height = rowHeight + m.panelPadding / 2 +
                  (parts.hasGroups ? rowHeight + parts.swatchesHeight + m.panelPadding : 0) +
-                 (parts.hasBand ? rowHeight + m.swatchSize + m.panelPadding : 0) +
-                 (parts.hasLegend ? rowHeight : 0) + (parts.hasPlot ? m.plotHeight + rowHeight : 0) +
+                 (parts.hasBand ? rowHeight : 0) +
+                 (parts.hasPlot ? m.plotHeight + rowHeight : 0) +
                  m.panelPadding / 2;
     return box;
 }
@@ -177,23 +177,28 @@ void addLines(QuadBatch& batch, const PanelStyle& style, const std::string& line
     }
 }
 
-// The names of the lines, each in its line's colour, then the tail.
-void addLegend(QuadBatch& batch, const PanelStyle& style, const ChartPanel& chart, int x, int baseline, int right)
+// The names of the lines, each in its line's colour, then the tail: its width,
+// and the legend itself when `batch` is given.
+int addLegend(QuadBatch* batch, const PanelStyle& style, const ChartPanel& chart, int x, int baseline, int right)
 {
     const char* separator = ", ";
+    const int start = x;
+    const auto add = [&](const char* text, const Colour& colour) {
+        if (batch != nullptr)
+            addText(*batch, style, text, x, baseline, colour, right);
+        x += textWidth(style.atlas, text);
+    };
     for (std::size_t i = 0; i < chart.lineNames.size() && i < chart.lines.size(); ++i) {
-        if (i > 0) {
-            addText(batch, style, separator, x, baseline, style.theme.text, right);
-            x += textWidth(style.atlas, separator);
-        }
-        addText(batch, style, chart.lineNames[i].c_str(), x, baseline, chart.lines[i].colour, right);
-        x += textWidth(style.atlas, chart.lineNames[i].c_str());
+        if (i > 0)
+            add(separator, style.theme.text);
+        add(chart.lineNames[i].c_str(), chart.lines[i].colour);
     }
     if (!chart.legendTail.empty()) {
         if (!chart.lineNames.empty())
-            x += textWidth(style.atlas, " ");
-        addText(batch, style, chart.legendTail.c_str(), x, baseline, style.theme.text, right);
+            add(" ", style.theme.text);
+        add(chart.legendTail.c_str(), style.theme.text);
     }
+    return x - start;
 }
 
 }  // namespace
@@ -244,25 +249,24 @@ void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& 
         top -= rowHeight + parts.swatchesHeight + m.panelPadding;
     }
 
-    // The strip of colours under its label, across the panel.
+    // The strip of colours in one row with its label, to the panel's edge.
     if (parts.hasBand) {
-        addText(batch, style, chart.bandLabel.c_str(), left, top - m.rowGap / 2 - atlas.ascent, theme.text, right);
-        const float bandTop = static_cast<float>(top - rowHeight);
-        const float width = static_cast<float>(right - left);
+        const int baseline = top - m.rowGap / 2 - atlas.ascent;
+        addText(batch, style, chart.bandLabel.c_str(), left, baseline, theme.text, right);
+        const int labelWidth = textWidth(atlas, chart.bandLabel.c_str());
+        const float from = static_cast<float>(labelWidth > 0 ? left + labelWidth + m.columnGap / 2 : left);
+        const float width = static_cast<float>(right) - from;
         const std::size_t n = chart.band.size();
-        for (std::size_t i = 0; i < n; ++i) {
-            const float x0 = static_cast<float>(left) + width * static_cast<float>(i) / static_cast<float>(n);
-            const float x1 = static_cast<float>(left) + width * static_cast<float>(i + 1) / static_cast<float>(n);
-            addSolidQuad(batch, x0, bandTop - static_cast<float>(m.swatchSize), x1, bandTop, chart.band[i]);
+        for (std::size_t i = 0; width > 0.0f && i < n; ++i) {
+            const float x0 = from + width * static_cast<float>(i) / static_cast<float>(n);
+            const float x1 = from + width * static_cast<float>(i + 1) / static_cast<float>(n);
+            addSolidQuad(batch, x0, static_cast<float>(baseline), x1, static_cast<float>(baseline + atlas.ascent),
+                         chart.band[i]);
         }
-        top -= rowHeight + m.swatchSize + m.panelPadding;
+        top -= rowHeight;
     }
 
     if (parts.hasPlot) {
-        if (parts.hasLegend) {
-            addLegend(batch, style, chart, left, top - m.rowGap / 2 - atlas.ascent, right);
-            top -= rowHeight;
-        }
         // A scale of 0, 50 and 100 % left of the plot, when asked for.
         const std::string full = withDecimalSeparator(orlinText("100 %"));
         const int scaleWidth = chart.percentScale ? textWidth(atlas, full.c_str()) + m.keyCapPadding : 0;
@@ -300,24 +304,35 @@ void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& 
                 addSolidQuad(batch, x0, std::min(a, b), x1, std::max(a, b) + thickness, line.colour);
             }
         }
-        // Each mark a tick on the plot's floor with its word above; a word
-        // that would run into one already placed goes a line higher.
+        // The legend in the plot's top right corner, where the light left at
+        // depth never reaches.
+        const int legendWidth = parts.hasLegend ? addLegend(nullptr, style, chart, 0, 0, right) : 0;
+        const int legendBaseline = frame.y + frame.height - m.line - atlas.ascent;
+        if (parts.hasLegend) {
+            const int x = std::max(frame.x + 2 * m.line, frame.x + frame.width - 2 * m.line - legendWidth);
+            addLegend(&batch, style, chart, x, legendBaseline, right - m.line);
+        }
+        // Each mark a tick on the plot's floor with its word beside it; a word
+        // that would run into one already placed goes a line higher if that
+        // stays clear of the legend, and is left out otherwise.
         const int tickHeight = m.plotHeight / 5;
-        std::vector<std::pair<int, int>> placed[3];
+        std::vector<std::pair<int, int>> placed[2];
         for (const PlotMark& mark : chart.marks) {
             const float mx = innerLeft + innerWidth * mark.at;
             addSolidQuad(batch, mx - inset, bottom, mx + inset, bottom + static_cast<float>(tickHeight), mark.colour);
             const int width = textWidth(atlas, mark.label.c_str());
-            const int x = std::clamp(static_cast<int>(std::lround(mx)) - width / 2, frame.x + m.line,
+            const int x = std::clamp(static_cast<int>(std::lround(mx)) + 2 * m.line, frame.x + m.line,
                                      std::max(frame.x + m.line, frame.x + frame.width - m.line - width));
-            for (int level = 0; level < 3; ++level) {
+            for (int level = 0; level < 2; ++level) {
+                const int baseline = frame.y + m.line + atlas.descent + level * atlas.lineHeight;
+                if (level > 0 && baseline + atlas.ascent > legendBaseline - atlas.descent)
+                    break;
                 bool free = true;
                 for (const auto& [from, to] : placed[level])
-                    free = free && (x + width + m.line * 2 < from || x > to + m.line * 2);
+                    free = free && (x + width + m.columnGap / 2 < from || x > to + m.columnGap / 2);
                 if (!free)
                     continue;
                 placed[level].push_back({x, x + width});
-                const int baseline = frame.y + tickHeight + atlas.descent + m.line + level * atlas.lineHeight;
                 addText(batch, style, mark.label.c_str(), x, baseline, mark.colour, frame.x + frame.width);
                 break;
             }

@@ -251,6 +251,14 @@ TEST(OverlayPlan, NoPanelCoversAFishTheLabelOrAnotherPanel)
             content.markerLabel = "30 m";
             const char* const notes[] = {nullptr, nullptr, "red gone: no balance brings it back"};
             content.groupNotes = notes;
+            const OrlinPlotMark marks[] = {{0.2f, colour, "red gone"}, {0.3f, colour, "orange gone"},
+                                           {0.5f, colour, "yellow gone"}};
+            content.marks = marks;
+            content.markCount = 3;
+            const std::vector<unsigned char> band(61 * 3, 200);
+            content.band = band.data();
+            content.bandCount = 61;
+            content.bandLabel = "daylight at 30 m, 400 to 700 nm";
             ChartPanel chart;
             setChartContent(chart, &content);
             for (int combination = 0; combination < 48; ++combination) {
