@@ -69,8 +69,11 @@ constexpr double goneFraction = 0.05;
 std::array<double, goneHues> goneDepths(int model);
 
 // Daylight's spectrum at a depth as a strip of colours, 400 nm to 700 nm in
-// 5 nm steps, 8-bit sRGB: each wavelength in its own colour, so bright on
-// the surface that the brightest is full, and darkened by what the water
-// takes (under the simple rule, the colour's channels by the rule's factors).
+// 5 nm steps, 8-bit sRGB: each wavelength in its own colour (its D65 power
+// through the CIE 1931 observer, CIE 15:2004 eq. 7.1, plus as little white as
+// brings every sRGB channel to zero or more: a mixture with white keeps the
+// dominant wavelength, by Grassmann's laws), so bright on the surface that
+// the brightest is full, and darkened by what the water takes, exp(-Kd d)
+// (under the simple rule, the colour's channels by the rule's factors).
 constexpr int stripColours = 61;
 std::array<unsigned char, stripColours * 3> spectrumStrip(int model, float atDepth);
