@@ -312,29 +312,37 @@ void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& 
             const int x = std::max(frame.x + 2 * m.line, frame.x + frame.width - 2 * m.line - legendWidth);
             addLegend(&batch, style, chart, x, legendBaseline, right - m.line);
         }
-        // Each mark a tick on the plot's floor with its word beside it; a word
-        // that would run into one already placed goes a line higher if that
-        // stays clear of the legend, and is left out otherwise.
+        // Each mark a tick on the plot's floor with its word beside it, right
+        // of the tick or else left of it; a word that would run into one
+        // already placed goes a line higher if that stays clear of the
+        // legend, and is left out otherwise.
         const int tickHeight = m.plotHeight / 5;
         std::vector<std::pair<int, int>> placed[2];
         for (const PlotMark& mark : chart.marks) {
             const float mx = innerLeft + innerWidth * mark.at;
             addSolidQuad(batch, mx - inset, bottom, mx + inset, bottom + static_cast<float>(tickHeight), mark.colour);
             const int width = textWidth(atlas, mark.label.c_str());
-            const int x = std::clamp(static_cast<int>(std::lround(mx)) + 2 * m.line, frame.x + m.line,
-                                     std::max(frame.x + m.line, frame.x + frame.width - m.line - width));
-            for (int level = 0; level < 2; ++level) {
+            const int tick = static_cast<int>(std::lround(mx));
+            const int lowest = frame.x + m.line;
+            const int highest = std::max(lowest, frame.x + frame.width - m.line - width);
+            const int sides[2] = {std::clamp(tick + 2 * m.line, lowest, highest),
+                                  std::clamp(tick - 2 * m.line - width, lowest, highest)};
+            bool done = false;
+            for (int level = 0; level < 2 && !done; ++level) {
                 const int baseline = frame.y + m.line + atlas.descent + level * atlas.lineHeight;
                 if (level > 0 && baseline + atlas.ascent > legendBaseline - atlas.descent)
                     break;
-                bool free = true;
-                for (const auto& [from, to] : placed[level])
-                    free = free && (x + width + m.columnGap / 2 < from || x > to + m.columnGap / 2);
-                if (!free)
-                    continue;
-                placed[level].push_back({x, x + width});
-                addText(batch, style, mark.label.c_str(), x, baseline, mark.colour, frame.x + frame.width);
-                break;
+                for (const int x : sides) {
+                    bool free = true;
+                    for (const auto& [from, to] : placed[level])
+                        free = free && (x + width + m.columnGap / 2 < from || x > to + m.columnGap / 2);
+                    if (!free)
+                        continue;
+                    placed[level].push_back({x, x + width});
+                    addText(batch, style, mark.label.c_str(), x, baseline, mark.colour, frame.x + frame.width);
+                    done = true;
+                    break;
+                }
             }
         }
         int markerFrom = right;
