@@ -312,8 +312,8 @@ void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& 
             const int x = std::max(frame.x + 2 * m.line, frame.x + frame.width - 2 * m.line - legendWidth);
             addLegend(&batch, style, chart, x, legendBaseline, right - m.line);
         }
-        // Each mark a tick on the plot's floor with its word beside it, right
-        // of the tick or else left of it; a word that would run into one
+        // Each mark a tick on the plot's floor with its word beside it, left
+        // of the tick or else right of it; a word that would run into one
         // already placed goes a line higher if that stays clear of the
         // legend, and is left out otherwise.
         const int tickHeight = m.plotHeight / 5;
@@ -325,8 +325,8 @@ void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& 
             const int tick = static_cast<int>(std::lround(mx));
             const int lowest = frame.x + m.line;
             const int highest = std::max(lowest, frame.x + frame.width - m.line - width);
-            const int sides[2] = {std::clamp(tick + 2 * m.line, lowest, highest),
-                                  std::clamp(tick - 2 * m.line - width, lowest, highest)};
+            const int sides[2] = {std::clamp(tick - 2 * m.line - width, lowest, highest),
+                                  std::clamp(tick + 2 * m.line, lowest, highest)};
             bool done = false;
             for (int level = 0; level < 2 && !done; ++level) {
                 const int baseline = frame.y + m.line + atlas.descent + level * atlas.lineHeight;
