@@ -1,5 +1,6 @@
-// The chart panel: labelled groups of colour swatches side by side and a line
-// plot under them, in the bottom-left corner. The host hands over the content
+// The chart panel: labelled groups of colour swatches side by side, a strip of
+// colours, and a line plot with its legend, scale and marks under them, in the
+// bottom-left corner. The host hands over the content
 // whenever it changes; the panel only lays it out and draws it.
 #pragma once
 
