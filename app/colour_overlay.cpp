@@ -41,7 +41,7 @@ std::string exposureWords(double stops)
 {
     const long times = std::lround(std::exp2(stops));
     // TRANSLATORS: how many times the camera brightened the picture at depth.
-    return times > 1 ? formatted(tr("brightened %ld×"), times) : "";
+    return times > 1 ? formatted(tr("%ld× brighter"), times) : "";
 }
 
 // Red, green and blue light, as the chart's legend and its words name them.

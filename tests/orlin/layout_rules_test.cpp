@@ -212,10 +212,10 @@ TEST(OverlayPlan, NoPanelCoversAFishTheLabelOrAnotherPanel)
         const char* atDepth;
     } waters[] = {
         {"Simple rule", "Colour chart: Simple rule", "at 30"},
-        {"Clear ocean, 30 m / 98 ft", "Colour chart: Clear ocean", "30 m, brightened 6×"},
-        {"Open ocean, 30 m / 98 ft", "Colour chart: Open ocean", "30 m, brightened 169×"},
+        {"Clear ocean, 30 m / 98 ft", "Colour chart: Clear ocean", "30 m, 6× brighter"},
+        {"Open ocean, 30 m / 98 ft", "Colour chart: Open ocean", "30 m, 169× brighter"},
         {"Green coastal water, 30 m / 98 ft", "Colour chart: Green coastal water",
-         "30 m, brightened 4096×"},
+         "30 m, 4096× brighter"},
     };
     const struct {
         int width, height;
