@@ -1,5 +1,6 @@
 #include "app/colour_overlay.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -34,18 +35,55 @@ int readoutHeight(int screenHeight)
     return static_cast<int>(std::lround(0.085 * screenHeight));
 }
 
+// How far the camera opened up its exposure, in plain words: the factor it
+// brightened the picture by (a stop doubles it); nothing where it hardly did.
+std::string exposureWords(double stops)
+{
+    const long times = std::lround(std::exp2(stops));
+    // TRANSLATORS: how many times the camera brightened the picture at depth.
+    return times > 1 ? formatted(tr("%ld× brighter"), times) : "";
+}
+
+// Red, green and blue light, as the chart's legend and its words name them.
+std::array<const char*, 3> lightNames()
+{
+    return {trc("light", "red"), trc("light", "green"), trc("light", "blue")};
+}
+
+// Where the light has lost a channel, what the white-balanced column says
+// instead of colours balance cannot bring back; empty where none is lost.
+std::string lostChannelsNote(const std::array<bool, 3>& lost)
+{
+    const std::array<const char*, 3> names = lightNames();
+    std::string gone;
+    for (std::size_t c = 0; c < lost.size(); ++c)
+        if (lost[c])
+            gone += (gone.empty() ? "" : ", ") + std::string(names[c]);
+    // TRANSLATORS: %s names the lost colours of light ("red" or "red, green").
+    return gone.empty() ? "" : formatted(tr("%s gone: no balance brings it back"), gone.c_str());
+}
+
+// The marks where red, orange and yellow are gone, in the hues' order, each in
+// a colour near its own.
+struct GoneMark {
+    const char* label;
+    float colour[4];
+};
+const GoneMark goneMarks[goneHues] = {
+    {N_("red gone"), {0.95f, 0.3f, 0.3f, 1.0f}},
+    {N_("orange gone"), {1.0f, 0.6f, 0.2f, 1.0f}},
+    {N_("yellow gone"), {1.0f, 0.9f, 0.3f, 1.0f}},
+};
+
 void handOverChart()
 {
     const float chartDepth = std::round(depth);
     const ColourChartPatches patches = colourChartPatches(colourModel, chartDepth);
     const std::string atDepth = depthText(colourModel, chartDepth, false);
     std::string atDepthLabel = formatted(tr("at %s"), atDepth.c_str());
-    if (measuredModel(colourModel)) {
-        char stops[24];
-        std::snprintf(stops, sizeof stops, "%+.1f", patches.exposureStops);
-        // TRANSLATORS: the exposure correction in stops, as photographers write it.
-        atDepthLabel = formatted(tr("at %s, %s EV"), atDepth.c_str(), localFigure(stops).c_str());
-    }
+    const std::string exposure = exposureWords(patches.exposureStops);
+    if (measuredModel(colourModel) && !exposure.empty())
+        atDepthLabel = formatted(tr("%s, %s"), atDepth.c_str(), exposure.c_str());
     // The group beside it already says the depth: the chart stays narrow
     // enough to stand beside the longest water's label.
     const std::string balancedLabel = tr("white-balanced");
@@ -58,7 +96,8 @@ void handOverChart()
         {balancedLabel.c_str(), 6, 4, patches.whiteBalanced.data()},
     };
 
-    // The model's red, green and blue factors over the depths the gauge shows.
+    // The model's red, green and blue factors over the depths the gauge shows,
+    // with a legend that names them.
     const ChartPlot plot = chartPlot(colourModel);
     static const float redLine[4] = {0.95f, 0.3f, 0.3f, 1.0f};
     static const float greenLine[4] = {0.3f, 0.9f, 0.3f, 1.0f};
@@ -66,6 +105,23 @@ void handOverChart()
     const OrlinPlotLine lines[] = {{plot.red, ChartPlot::points, redLine},
                                    {plot.green, ChartPlot::points, greenLine},
                                    {plot.blue, ChartPlot::points, blueLine}};
+    const std::array<const char*, 3> lineNames = lightNames();
+    const std::string lostNote = lostChannelsNote(patches.channelLost);
+    const char* const groupNotes[] = {nullptr, nullptr, lostNote.c_str()};
+
+    // Where red, orange and yellow are gone in this model.
+    const std::array<double, goneHues> gone = goneDepths(colourModel);
+    OrlinPlotMark marks[goneHues];
+    for (int h = 0; h < goneHues; ++h) {
+        const double at = gone[static_cast<std::size_t>(h)];
+        marks[h] = {std::isnan(at) ? -1.0f : static_cast<float>(chartAxisFraction(colourModel, at)),
+                    goneMarks[h].colour, tr(goneMarks[h].label)};
+    }
+
+    // Daylight's spectrum at the depth: the colours the water takes first go dark first.
+    const std::array<unsigned char, stripColours * 3> band = spectrumStrip(colourModel, chartDepth);
+    // TRANSLATORS: above a strip of the rainbow's colours as they reach the depth.
+    const std::string bandLabel = formatted(tr("daylight at %s, 400 to 700 nm"), atDepth.c_str());
 
     const std::string title = formatted(tr("Colour chart: %s"), tr(colourModelName(colourModel)));
     OrlinChart chart{};
@@ -77,6 +133,17 @@ void handOverChart()
     chart.marker = static_cast<float>(chartAxisFraction(colourModel, chartDepth));
     chart.leftLabel = minLabel.c_str();
     chart.rightLabel = maxLabel.c_str();
+    chart.lineNames = lineNames.data();
+    // TRANSLATORS: after the names of the plot's lines: "red, green, blue light left".
+    chart.legendTail = tr("light left");
+    chart.percentScale = true;
+    chart.markerLabel = atDepth.c_str();
+    chart.groupNotes = groupNotes;
+    chart.marks = marks;
+    chart.markCount = goneHues;
+    chart.band = band.data();
+    chart.bandCount = stripColours;
+    chart.bandLabel = bandLabel.c_str();
     guiContext->setChart(&chart);
 }
 

@@ -34,7 +34,147 @@ double balanced(double channel, double white, double surfaceWhite)
     return white > 1e-9 ? channel / white * surfaceWhite : 0.0;
 }
 
+// A channel under this, in linear light, is less than one step of an 8-bit
+// picture: white balance has nothing left to scale up.
+constexpr double smallestStep = 1.0 / 255.0;
+
+// The share of a band's surface daylight left in `light`.
+double bandShare(const Spectrum& light, const HueBand& band)
+{
+    const Spectrum day = daylightSpectrum();
+    double left = 0.0;
+    double surface = 0.0;
+    for (int i = 0; i < spectrumSamples; ++i) {
+        const double w = wavelengthAt(i);
+        if (w >= band.from && w < band.to) {
+            left += light[static_cast<std::size_t>(i)];
+            surface += day[static_cast<std::size_t>(i)];
+        }
+    }
+    return surface > 0.0 ? left / surface : 0.0;
+}
+
+// A spectrum of daylight at one wavelength alone.
+Spectrum daylightAt(int sample)
+{
+    Spectrum light{};
+    light[static_cast<std::size_t>(sample)] = daylightSpectrum()[static_cast<std::size_t>(sample)];
+    return light;
+}
+
+// The colour of daylight in a band, as the observer sees it in linear sRGB;
+// a channel below zero (the band lies outside the sRGB gamut) counts as none.
+LinearRgb bandColour(const HueBand& band)
+{
+    Xyz sum{0.0, 0.0, 0.0};
+    for (int i = 0; i < spectrumSamples; ++i) {
+        const double w = wavelengthAt(i);
+        if (w >= band.from && w < band.to) {
+            const Xyz one = tristimulus(daylightAt(i));
+            sum = {sum.x + one.x, sum.y + one.y, sum.z + one.z};
+        }
+    }
+    const LinearRgb c = linearSrgb(sum);
+    return {std::max(c.r, 0.0), std::max(c.g, 0.0), std::max(c.b, 0.0)};
+}
+
+// How much of a band's light is left at a depth of a model.
+double hueShare(int model, const HueBand& band, double atDepth)
+{
+    if (measuredModel(model))
+        return bandShare(lightAtDepth(waterTypes[model - 1].chlorophyll, atDepth), band);
+    const LinearRgb c = bandColour(band);
+    const DepthFactors f = depthFactors(static_cast<float>(atDepth));
+    const double whole = c.r + c.g + c.b;
+    return whole > 0.0 ? (c.r * f.red + c.g * f.green + c.b * f.blue) / whole : 0.0;
+}
+
 }  // namespace
+
+std::array<double, goneHues> goneDepths(int model)
+{
+    std::array<double, goneHues> depths;
+    const DepthRange range = modelDepthRange(model);
+    // The surface end of the simple rule is its own surface; the waters'
+    // depths start at the sea's surface.
+    const double top = measuredModel(model) ? 0.0 : range.shallowest;
+    for (int h = 0; h < goneHues; ++h) {
+        const HueBand& band = hueBands[h];
+        double& depth = depths[static_cast<std::size_t>(h)];
+        if (hueShare(model, band, range.deepest) >= goneFraction) {
+            depth = std::nan("");
+            continue;
+        }
+        // The light only falls with depth: halve the interval that holds
+        // the crossing down to a hundredth of a unit.
+        double kept = top;
+        double gone = range.deepest;
+        while (gone - kept > 0.01) {
+            const double middle = 0.5 * (kept + gone);
+            (hueShare(model, band, middle) < goneFraction ? gone : kept) = middle;
+        }
+        depth = 0.5 * (kept + gone);
+    }
+    return depths;
+}
+
+std::array<unsigned char, stripColours * 3> spectrumStrip(int model, float atDepth)
+{
+    constexpr int firstSample = 4;  // 400 nm
+    static_assert(wavelengthAt(firstSample) == 400.0 && wavelengthAt(firstSample + stripColours - 1) == 700.0,
+                  "the strip runs from 400 nm to 700 nm");
+    // Each wavelength's colour on the surface: out of gamut as every
+    // spectral colour is, it takes as much white as brings its channels to
+    // zero or more, and the brightest channel of all comes to 1.
+    static const std::array<LinearRgb, stripColours> surface = [] {
+        std::array<LinearRgb, stripColours> colours;
+        double brightest = 0.0;
+        for (int i = 0; i < stripColours; ++i) {
+            LinearRgb c = linearSrgb(tristimulus(daylightAt(firstSample + i)));
+            const double lift = std::max(0.0, -std::min({c.r, c.g, c.b}));
+            c = {c.r + lift, c.g + lift, c.b + lift};
+            brightest = std::max({brightest, c.r, c.g, c.b});
+            colours[static_cast<std::size_t>(i)] = c;
+        }
+        for (LinearRgb& c : colours)
+            c = {c.r / brightest, c.g / brightest, c.b / brightest};
+        return colours;
+    }();
+    std::array<unsigned char, stripColours * 3> strip{};
+    const bool measured = measuredModel(model);
+    const Spectrum day = daylightSpectrum();
+    const Spectrum light =
+        measured ? lightAtDepth(waterTypes[model - 1].chlorophyll, std::max(static_cast<double>(atDepth), 0.0)) : day;
+    const DepthFactors f = depthFactors(atDepth);
+    for (int i = 0; i < stripColours; ++i) {
+        const LinearRgb& c = surface[static_cast<std::size_t>(i)];
+        const std::size_t s = static_cast<std::size_t>(firstSample + i);
+        const double kept = measured && day[s] > 0.0 ? light[s] / day[s] : 1.0;
+        const LinearRgb shown = measured ? LinearRgb{c.r * kept, c.g * kept, c.b * kept}
+                                         : LinearRgb{c.r * f.red, c.g * f.green, c.b * f.blue};
+        toBytes(shown, &strip[3 * static_cast<std::size_t>(i)]);
+    }
+    return strip;
+}
+
+std::array<bool, 3> lostChannels(int model, float atDepth)
+{
+    std::array<bool, 3> lost{};
+    const DepthRange range = modelDepthRange(model);
+    const double widestGain = std::exp2(maxExposureStops);
+    const float to = std::isfinite(atDepth) ? clampDepth(atDepth, range) : range.deepest;
+    // Whole units down to the depth, then the depth itself.
+    for (float d = range.shallowest;; d = std::min(d + 1.0f, to)) {
+        const DepthFactors f = modelDepthFactors(model, d);
+        const float factors[3] = {f.red, f.green, f.blue};
+        for (int c = 0; c < 3; ++c)
+            lost[static_cast<std::size_t>(c)] =
+                lost[static_cast<std::size_t>(c)] || factors[c] * widestGain < smallestStep;
+        if (d >= to)
+            break;
+    }
+    return lost;
+}
 
 std::string depthText(int model, double atDepth, bool withFeet)
 {
@@ -85,6 +225,7 @@ ChartPlot chartPlot(int model)
 ColourChartPatches colourChartPatches(int model, float atDepth)
 {
     ColourChartPatches patches;
+    patches.channelLost = lostChannels(model, atDepth);
     const PatchColours& surface = surfacePatches();
     for (std::size_t p = 0; p < surface.size(); ++p)
         toBytes(surface[p], &patches.surface[3 * p]);

@@ -16,8 +16,17 @@ struct ColourChartPatches {
     std::array<unsigned char, 24 * 3> atDepth;
     std::array<unsigned char, 24 * 3> whiteBalanced;
     double exposureStops = 0.0;  // how far the exposure was opened at depth
+    // Red, green and blue: whether the light has lost the channel beyond what
+    // any white balance brings back (the balanced swatches then mean nothing).
+    std::array<bool, 3> channelLost{};
 };
 ColourChartPatches colourChartPatches(int model, float atDepth);
+
+// Whether a channel is lost at a depth: at this depth or any shallower one
+// of the model, the channel's factor, opened up by the camera's widest
+// exposure, stays under one step of an 8-bit picture. The water only ever
+// takes light away, so a channel once lost stays lost deeper down.
+std::array<bool, 3> lostChannels(int model, float atDepth);
 
 // The depth as the gauge's label and the chart say it: metres (and feet)
 // under the measured waters; the simple rule's depth has no unit.
@@ -39,3 +48,32 @@ struct ChartPlot {
     float blue[points];
 };
 ChartPlot chartPlot(int model);
+
+// Where red, orange and yellow light are gone: the depth below which a hue
+// keeps less than 5 % of its surface light. A hue is a band of wavelengths,
+// as spectral colours are commonly named (Bruno and Svoronos, CRC Handbook of
+// Fundamental Spectroscopic Correlation Charts, 2005): yellow 565..590 nm,
+// orange 590..625 nm, red 625..700 nm (the eye sees little past 700). In a
+// measured water the band's daylight goes by the water's spectra; the simple
+// rule has none, so there the band's own colour (its daylight seen by the
+// observer, in linear sRGB) goes by the rule's red, green and blue factors.
+struct HueBand {
+    double from;  // nm, the band's first wavelength
+    double to;    // nm, past its last
+};
+constexpr int goneHues = 3;
+inline constexpr HueBand hueBands[goneHues] = {{625.0, 700.0}, {590.0, 625.0}, {565.0, 590.0}};
+constexpr double goneFraction = 0.05;
+// The depths for red, orange and yellow in that order; NaN for a hue that
+// keeps more than that down to the model's deepest.
+std::array<double, goneHues> goneDepths(int model);
+
+// Daylight's spectrum at a depth as a strip of colours, 400 nm to 700 nm in
+// 5 nm steps, 8-bit sRGB: each wavelength in its own colour (its D65 power
+// through the CIE 1931 observer, CIE 15:2004 eq. 7.1, plus as little white as
+// brings every sRGB channel to zero or more: a mixture with white keeps the
+// dominant wavelength, by Grassmann's laws), so bright on the surface that
+// the brightest is full, and darkened by what the water takes, exp(-Kd d)
+// (under the simple rule, the colour's channels by the rule's factors).
+constexpr int stripColours = 61;
+std::array<unsigned char, stripColours * 3> spectrumStrip(int model, float atDepth);

@@ -1,5 +1,6 @@
-// The chart panel: labelled groups of colour swatches side by side and a line
-// plot under them, in the bottom-left corner. The host hands over the content
+// The chart panel: labelled groups of colour swatches side by side, a strip of
+// colours, and a line plot with its legend, scale and marks under them, in the
+// bottom-left corner. The host hands over the content
 // whenever it changes; the panel only lays it out and draws it.
 #pragma once
 
@@ -17,6 +18,7 @@ struct SwatchGroup {
     int columns = 0;
     int rows = 0;
     std::vector<Colour> colours;  // row by row from the top left
+    std::string note;             // words shown instead of the swatches
     bool operator==(const SwatchGroup&) const = default;
 };
 
@@ -24,6 +26,13 @@ struct PlotLine {
     std::vector<float> values;
     Colour colour;
     bool operator==(const PlotLine&) const = default;
+};
+
+struct PlotMark {
+    float at = -1.0f;
+    Colour colour;
+    std::string label;
+    bool operator==(const PlotMark&) const = default;
 };
 
 struct ChartPanel {
@@ -35,6 +44,13 @@ struct ChartPanel {
     float marker = -1.0f;
     std::string leftLabel;
     std::string rightLabel;
+    std::vector<std::string> lineNames;  // one per line, or none
+    std::string legendTail;
+    bool percentScale = false;
+    std::string markerLabel;
+    std::vector<PlotMark> marks;
+    std::vector<Colour> band;
+    std::string bandLabel;
     unsigned version = 0;  // counts changes of the content
 };
 

@@ -171,6 +171,25 @@ TEST(Camera, WhiteBalanceKeepsHuesAndExposureKeepsTheWhitesLuminance)
     EXPECT_DOUBLE_EQ(recordChart(daylightSpectrum()).exposureStops, 0.0);
 }
 
+// The simple rule's red is gone from 30 on and everything at 90; the clear
+// ocean keeps every channel over the first 30 m, where the balanced chart
+// above keeps its hues. A depth that is no number counts as the deepest.
+TEST(Camera, BalanceSaysWhereTheLightHasLostAChannel)
+{
+    const struct {
+        int model;
+        float depth;
+        std::array<bool, 3> lost;
+    } cases[] = {
+        {0, 29.0f, {false, false, false}}, {0, 30.0f, {true, false, false}}, {0, 89.0f, {true, false, false}},
+        {0, 90.0f, {true, true, true}},    {1, 30.0f, {false, false, false}}, {0, std::nanf(""), {true, true, true}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(lostChannels(c.model, c.depth), c.lost) << "model " << c.model << " at " << c.depth;
+        EXPECT_EQ(colourChartPatches(c.model, c.depth).channelLost, c.lost) << "model " << c.model << " at " << c.depth;
+    }
+}
+
 TEST(WaterView, BeamAttenuationAndVeilFollowTheWaters)
 {
     for (double w = 380.0; w <= 780.0; w += 5.0) {

@@ -14,6 +14,8 @@ int main()
     for (int water = 0; water < waterTypeCount; ++water) {
         const int model = water + 1;
         const double chl = waterTypes[water].chlorophyll;
+        const std::array<double, goneHues> gone = goneDepths(model);
+        std::printf("gone %d 0 %.4f %.4f %.4f\n", water, gone[0], gone[1], gone[2]);
         std::printf("beam %d 0 %.8f %.8f %.8f\n", water, beamAttenuation(450.0, chl), beamAttenuation(550.0, chl),
                     beamAttenuation(650.0, chl));
         for (double metres : {0.0, 0.73, 2.0}) {

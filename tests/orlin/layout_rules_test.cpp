@@ -212,9 +212,10 @@ TEST(OverlayPlan, NoPanelCoversAFishTheLabelOrAnotherPanel)
         const char* atDepth;
     } waters[] = {
         {"Simple rule", "Colour chart: Simple rule", "at 30"},
-        {"Clear ocean, 30 m / 98 ft", "Colour chart: Clear ocean", "at 30 m, +2.6 EV"},
-        {"Open ocean, 30 m / 98 ft", "Colour chart: Open ocean", "at 30 m, +7.4 EV"},
-        {"Green coastal water, 30 m / 98 ft", "Colour chart: Green coastal water", "at 30 m, +12.0 EV"},
+        {"Clear ocean, 30 m / 98 ft", "Colour chart: Clear ocean", "30 m, 6× brighter"},
+        {"Open ocean, 30 m / 98 ft", "Colour chart: Open ocean", "30 m, 169× brighter"},
+        {"Green coastal water, 30 m / 98 ft", "Colour chart: Green coastal water",
+         "30 m, 4096× brighter"},
     };
     const struct {
         int width, height;
@@ -242,7 +243,22 @@ TEST(OverlayPlan, NoPanelCoversAFishTheLabelOrAnotherPanel)
             const OrlinSwatchGroup groups[] = {{"surface", 6, 4, rgb.data()},
                                                {water.atDepth, 6, 4, rgb.data()},
                                                {"white-balanced", 6, 4, rgb.data()}};
+            const char* const lineNames[] = {"red", "green", "blue"};
             OrlinChart content{water.title, groups, 3, lines, 3, 0.25f, "10 m", "90 m"};
+            content.lineNames = lineNames;
+            content.legendTail = "light left";
+            content.percentScale = true;
+            content.markerLabel = "30 m";
+            const char* const notes[] = {nullptr, nullptr, "red gone: no balance brings it back"};
+            content.groupNotes = notes;
+            const OrlinPlotMark marks[] = {{0.2f, colour, "red gone"}, {0.3f, colour, "orange gone"},
+                                           {0.5f, colour, "yellow gone"}};
+            content.marks = marks;
+            content.markCount = 3;
+            const std::vector<unsigned char> band(61 * 3, 200);
+            content.band = band.data();
+            content.bandCount = 61;
+            content.bandLabel = "daylight at 30 m, 400 to 700 nm";
             ChartPanel chart;
             setChartContent(chart, &content);
             for (int combination = 0; combination < 48; ++combination) {

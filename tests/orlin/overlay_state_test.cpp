@@ -266,6 +266,26 @@ TEST_F(OverlayTest, ChartShowsTheHostsSwatchesAndPlotOnlyWhileShown)
     EXPECT_GT(frame.countColour(wholeWindow, {255, 128, 0}), 50) << "no plot line";
     EXPECT_EQ(frame.countDrawn(gauge), 0);
 
+    // A group with a note shows its words in the swatches' place; the strip
+    // and a mark on the plot show in their colours, a mark off it not at all.
+    const char* const notes[] = {"red gone: no balance brings it back", nullptr, nullptr};
+    const unsigned char band[2 * 3] = {200, 40, 120, 200, 40, 120};
+    const float onPlot[4] = {0.0f, 1.0f, 1.0f, 1.0f};
+    const float offPlot[4] = {0.2f, 0.2f, 1.0f, 1.0f};
+    const OrlinPlotMark marks[] = {{0.25f, onPlot, ""}, {1.5f, offPlot, ""}};
+    OrlinChart explained = chart;
+    explained.groupNotes = notes;
+    explained.band = band;
+    explained.bandCount = 2;
+    explained.marks = marks;
+    explained.markCount = 2;
+    context->setChart(&explained);
+    const Frame withWords = drawOverlay(*context);
+    EXPECT_EQ(withWords.countColour(bottomLeft, {255, 0, 0}), 0) << "swatches under the note";
+    EXPECT_GT(withWords.countColour(bottomLeft, {200, 40, 120}), 100) << "no strip";
+    EXPECT_GT(withWords.countColour(bottomLeft, {0, 255, 255}), 4) << "no mark";
+    EXPECT_EQ(withWords.countColour(wholeWindow, {51, 51, 255}), 0) << "a mark off the plot";
+
     context->setChart(nullptr);
     EXPECT_EQ(drawOverlay(*context).countDrawn(wholeWindow), 0) << "the chart outlived its content";
 }

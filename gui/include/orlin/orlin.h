@@ -69,6 +69,13 @@ struct OrlinPlotLine {
     int count;
     const float* colour;  // RGBA
 };
+// A short tick standing on the plot's floor at a place, with a word above it,
+// both in the mark's colour.
+struct OrlinPlotMark {
+    float at;             // 0..1 from left to right; outside: none
+    const float* colour;  // RGBA
+    const char* label;
+};
 struct OrlinChart {
     const char* title;
     const OrlinSwatchGroup* groups;
@@ -78,6 +85,17 @@ struct OrlinChart {
     float marker;           // where a vertical marker stands, 0..1 from left to right; outside: none
     const char* leftLabel;  // under the plot's two ends
     const char* rightLabel;
+    // Each of the rest may be left out, and its piece is not drawn.
+    const char* const* lineNames = nullptr;   // lineCount names: a legend in the plot, each in its line's colour
+    const char* legendTail = nullptr;         // after the names, in the text colour
+    bool percentScale = false;                // the heights read as 0, 50 and 100 % beside the plot
+    const char* markerLabel = nullptr;        // under the marker
+    const char* const* groupNotes = nullptr;  // groupCount texts: a group with one shows the words, not its swatches
+    const OrlinPlotMark* marks = nullptr;     // markCount marks on the plot
+    int markCount = 0;
+    const unsigned char* band = nullptr;  // bandCount colours, 3 bytes each: a strip from left to right, above the plot
+    int bandCount = 0;
+    const char* bandLabel = nullptr;  // beside the strip
 };
 
 // The overlay's text size in pixels at scale 1 (setScale multiplies it).
