@@ -7,10 +7,14 @@
 #include <orlin/orlin.h>
 
 #include "language/translation.h"
+#include "input/input_handlers.h"
 #include "logic/colour_chart.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
+#include "logic/eye_adaptation.h"
+#include "render/depth_lighting.h"
 #include "logic/gauge_geometry.h"
+#include "logic/surface_view.h"
 #include "state/program_state.h"
 
 namespace {
@@ -80,6 +84,30 @@ void handOverChart()
     guiContext->setChart(&chart);
 }
 
+// F8's two views named: the surface view in its top-left corner, the view at
+// the depth just right of it, over the scene it names.
+void syncViewCaptions()
+{
+    static std::string shownCaptions;
+    const WindowRect area = surfaceViewArea(windowWidth, windowHeight);
+    const bool shownNow = surfaceViewShown && area.width > 0;
+    // Until F8 is first used the GUI is never told of captions.
+    if (!shownNow && shownCaptions.empty())
+        return;
+    const std::string surface = shownNow ? tr("at the surface") : "";
+    const std::string here = shownNow ? formatted(tr("at %s"), depthText(colourModel, depth, false).c_str()) : "";
+    const int pad = 6;
+    const int top = area.y + area.height - pad;
+    const std::string key =
+        shownNow ? surface + "|" + here + "|" + std::to_string(area.x) + "," + std::to_string(top) : "";
+    if (key == shownCaptions)
+        return;
+    shownCaptions = key;
+    const OrlinCaption captions[] = {{surface.c_str(), area.x + pad, top},
+                                     {here.c_str(), area.x + area.width + 2 * pad, top}};
+    guiContext->setCaptions(shownNow ? captions : nullptr, shownNow ? 2 : 0);
+}
+
 }  // namespace
 
 void syncColourOverlay()
@@ -122,5 +150,14 @@ void syncColourOverlay()
         handOverChart();
     if (chartToggled)
         guiContext->showChart(colourChartShown);
+    syncViewCaptions();
+    // The eye's figure follows the depth and the model.
+    static std::string eyeNotice;
+    const std::string eye = eyeAdapted ? eyeAdaptationNotice(sceneExposure()) : "";
+    if (eye != eyeNotice) {
+        eyeNotice = eye;
+        if (eyeAdapted)
+            showNotice();
+    }
     shown = {colourModel, depth, colourChartShown, gauge, label, labelHeight};
 }

@@ -29,6 +29,8 @@ inline constexpr Control controls[] = {
     {N_("F5"), N_("start or stop a slow dive"), N_("F5"), N_("slow dive")},
     {N_("+ / -"), N_("a quicker / slower slow dive"), N_("+ / -"), N_("dive pace")},
     {N_("F6"), N_("switch the diver's torch on or off"), N_("F6"), N_("torch")},
+    {N_("F7"), N_("the eye adapts to the light at the depth, or not"), N_("F7"), N_("eye adapts")},
+    {N_("F8"), N_("show or hide the view at the surface beside this one"), N_("F8"), N_("surface view")},
     {N_("F11"), N_("full screen and back"), N_("F11"), N_("full screen")},
     {N_("Escape"), N_("leave full screen; in the window close a panel"), N_("Escape"), N_("close")},
     {N_("F12"), N_("save a screenshot"), N_("F12"), N_("screenshot")},
