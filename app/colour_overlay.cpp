@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <orlin/orlin.h>
 
@@ -30,7 +31,7 @@ struct ShownState {
 };
 ShownState shown;
 
-// The readout's font size: 8.5 % of the screen's height, so that its digits,
+// The readout's font size: 8.5 % of the window's height, so that its digits,
 // about 0.73 of the font size tall, stand above the 6 % a figure needs to be
 // read across a classroom from a projected picture.
 int readoutHeight(int screenHeight)
@@ -84,28 +85,39 @@ void handOverChart()
     guiContext->setChart(&chart);
 }
 
-// F8's two views named: the surface view in its top-left corner, the view at
-// the depth just right of it, over the scene it names.
-void syncViewCaptions()
+// The captions over the scene: in the window the model's name under the
+// depth's large figures; with F8 the two views named, the surface view in its
+// top-left corner, the view at the depth just right of it, over the scene it
+// names. Handed to the GUI when they change.
+void syncCaptions(const std::string& readoutName, int labelTop, int labelHeight)
 {
     static std::string shownCaptions;
+    std::vector<std::string> texts;
+    std::vector<OrlinCaption> captions;
+    if (!readoutName.empty()) {
+        texts.push_back(readoutName);
+        // A line of the label's font below its top, and a little more.
+        captions.push_back({nullptr, static_cast<int>(gaugeRightEdge()),
+                            labelTop - static_cast<int>(std::lround(1.25 * labelHeight)), true});
+    }
     const WindowRect area = surfaceViewArea(windowWidth, windowHeight);
-    const bool shownNow = surfaceViewShown && area.width > 0;
-    // Until F8 is first used the GUI is never told of captions.
-    if (!shownNow && shownCaptions.empty())
-        return;
-    const std::string surface = shownNow ? tr("at the surface") : "";
-    const std::string here = shownNow ? formatted(tr("at %s"), depthText(colourModel, depth, false).c_str()) : "";
-    const int pad = 6;
-    const int top = area.y + area.height - pad;
-    const std::string key =
-        shownNow ? surface + "|" + here + "|" + std::to_string(area.x) + "," + std::to_string(top) : "";
+    if (surfaceViewShown && area.width > 0) {
+        constexpr int pad = 6;
+        const int top = area.y + area.height - pad;
+        texts.push_back(tr("at the surface"));
+        captions.push_back({nullptr, area.x + pad, top, false});
+        texts.push_back(formatted(tr("at %s"), depthText(colourModel, depth, false).c_str()));
+        captions.push_back({nullptr, area.x + area.width + 2 * pad, top, false});
+    }
+    std::string key;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions[i].text = texts[i].c_str();
+        key += texts[i] + "|" + std::to_string(captions[i].x) + "," + std::to_string(captions[i].top) + "|";
+    }
     if (key == shownCaptions)
         return;
     shownCaptions = key;
-    const OrlinCaption captions[] = {{surface.c_str(), area.x + pad, top},
-                                     {here.c_str(), area.x + area.width + 2 * pad, top}};
-    guiContext->setCaptions(shownNow ? captions : nullptr, shownNow ? 2 : 0);
+    guiContext->setCaptions(captions.empty() ? nullptr : captions.data(), static_cast<int>(captions.size()));
 }
 
 }  // namespace
@@ -116,32 +128,33 @@ void syncColourOverlay()
         return;
     const bool modelChanged = shown.model != colourModel;
     const GaugeOrigin gauge = gaugeOrigin();
-    // Once F3 has been used, the model's name, so it always says where it has
-    // got to (the start shows the simple rule as it always has, unlabelled);
-    // for a water with the depth in the units divers use (the simple rule's
-    // depth has no unit, and the gauge shows it).
-    static bool modelChosen = false;
-    modelChosen = modelChosen || measuredModel(colourModel);
-    std::string label = modelChosen ? tr(colourModelName(colourModel)) : "";
-    if (measuredModel(colourModel))
-        label = formatted(tr("%s, %s"), label.c_str(), depthText(colourModel, depth, true).c_str());
-    // In full screen, for a projector, the depth in figures a class reads
-    // from the back of the room, with the model's name, in every model.
+    // The depth in figures a class reads from the back of the room, in every
+    // model: in metres and feet in the waters divers know; the simple rule's
+    // depth has no unit. In the window the model's name stands under it in
+    // the overlay's font, as the window's width has no room for both in
+    // large figures on one line.
+    const char* name = tr(colourModelName(colourModel));
+    std::string label = measuredModel(colourModel)
+                            ? depthText(colourModel, depth, true)
+                            // TRANSLATORS: the simple rule's depth, which has no unit.
+                            : formatted(tr("depth %s"), depthText(colourModel, depth, true).c_str());
+    std::string readoutName = name;
+    // In full screen, the model's name beside it on the one line.
     if (fullScreen) {
-        const char* name = tr(colourModelName(colourModel));
+        readoutName.clear();
         const std::string figure = depthText(colourModel, depth, true);
         label = measuredModel(colourModel) ? formatted(tr("%s, %s"), name, figure.c_str())
                                            // TRANSLATORS: the simple rule's depth has no unit.
                                            : formatted(tr("%s, depth %s"), name, figure.c_str());
     }
-    const int labelHeight = fullScreen ? readoutHeight(windowHeight) : 0;
+    const int labelHeight = readoutHeight(windowHeight);
     if (labelHeight != shown.labelHeight)
         guiContext->setLabelHeight(labelHeight);
-    if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
-        // Under the gauge, flush with its right edge.
-        guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),
-                             static_cast<int>(gauge.y - 6.0f * gauge.scale));
-    }
+    // Under the gauge, flush with its right edge.
+    const int labelTop = static_cast<int>(gauge.y - 6.0f * gauge.scale);
+    if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y)
+        guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()), labelTop);
+    syncCaptions(readoutName, labelTop, labelHeight);
     const bool chartToggled = colourChartShown != shown.chartShown;
     // By whole depths: a slow dive moves the depth every frame, and the chart
     // says the depth in whole metres anyway.
@@ -150,7 +163,6 @@ void syncColourOverlay()
         handOverChart();
     if (chartToggled)
         guiContext->showChart(colourChartShown);
-    syncViewCaptions();
     // The eye's figure follows the depth and the model.
     static std::string eyeNotice;
     const std::string eye = eyeAdapted ? eyeAdaptationNotice(sceneExposure()) : "";

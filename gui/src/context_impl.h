@@ -40,8 +40,9 @@ struct OrlinContext::Impl {
     unsigned labelVersion = 0;
     struct Caption {
         std::string text;
-        int left = 0;
+        int x = 0;  // the left edge, or the right edge when rightAligned
         int top = 0;
+        bool rightAligned = false;
         PanelLayer layer;
     };
     std::vector<Caption> captions;  // the host's lines over its scene

@@ -58,11 +58,16 @@ PanelBox labelBox(const OrlinContext::Impl& context)
     return labelBoxOf(labelFont(context), context.metrics, context.label, context.labelRight, context.labelTop);
 }
 
+// A caption's right edge in the overlay's font at its present size.
+int captionRight(const OrlinContext::Impl& context, const OrlinContext::Impl::Caption& caption)
+{
+    return caption.rightAligned ? caption.x : caption.x + textWidth(context.atlas, caption.text.c_str());
+}
+
 // Where a caption lies, its shadow included.
 PanelBox captionBox(const OrlinContext::Impl& context, const OrlinContext::Impl::Caption& caption)
 {
-    return labelBoxOf(context.atlas, context.metrics, caption.text,
-                      caption.left + textWidth(context.atlas, caption.text.c_str()), caption.top);
+    return labelBoxOf(context.atlas, context.metrics, caption.text, captionRight(context, caption), caption.top);
 }
 
 // Each shown panel's box, as the panels' content and the room left them have it.
@@ -132,7 +137,9 @@ void refreshLayer(OrlinContext::Impl& context, PanelLayer& layer, const LayerKey
                 context.labelTop - atlas.ascent, style.theme.textStrong, context.width);
     } else if (slot >= captionSlot) {
         const OrlinContext::Impl::Caption& caption = context.captions[static_cast<std::size_t>(slot - captionSlot)];
-        addText(context.batch, style, caption.text.c_str(), caption.left, caption.top - atlas.ascent,
+        const char* text = caption.text.c_str();
+        addText(context.batch, style, text, captionRight(context, caption) - textWidth(atlas, text),
+                caption.top - atlas.ascent,
                 style.theme.textStrong, context.width);
     } else {
         paintPanel(context, style, slot, key.box);
@@ -213,9 +220,9 @@ void OrlinContext::setCaptions(const OrlinCaption* captions, int count)
     std::vector<Impl::Caption> given;
     for (int i = 0; captions != nullptr && i < count; ++i)
         if (captions[i].text != nullptr && captions[i].text[0] != '\0')
-            given.push_back({captions[i].text, captions[i].left, captions[i].top, {}});
+            given.push_back({captions[i].text, captions[i].x, captions[i].top, captions[i].rightAligned, {}});
     const auto same = [](const Impl::Caption& a, const Impl::Caption& b) {
-        return a.text == b.text && a.left == b.left && a.top == b.top;
+        return a.text == b.text && a.x == b.x && a.top == b.top && a.rightAligned == b.rightAligned;
     };
     if (std::equal(given.begin(), given.end(), impl->captions.begin(), impl->captions.end(), same))
         return;

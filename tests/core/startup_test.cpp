@@ -72,7 +72,7 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     // The help rows and the gauge's column go to the GUI as soon as it exists.
     // So do the fish's places on screen, which the panels keep clear of.
     std::vector<OrlinCall> expected = {{"orlinInit", {}},          {"construct", {640, 480}},
-                                       {"setHelp", {18}},           {"setBriefHelp", {18}},
+                                       {"setHelp", {18}},           {"setBriefHelp", {16}},
                                        {"resize", {640, 480}},      {"keepPanelsLeftOf", {570}},
                                        {"keepPanelsClearOf", {24}}, {"resetView", {}},
                                        {"resetView", {}},           {"draw", {}},

@@ -56,12 +56,13 @@ struct OrlinRect {
     int height;
 };
 
-// A line of text the host places over its scene, top-left corner at
-// (left, top), in the overlay's font.
+// A line of text the host places over its scene, in the overlay's font: its
+// top-left corner at (x, top), or its top-right corner when rightAligned.
 struct OrlinCaption {
     const char* text;
-    int left;
+    int x;
     int top;
+    bool rightAligned;
 };
 
 // A panel of colour swatches and a small line plot: groups of swatches side

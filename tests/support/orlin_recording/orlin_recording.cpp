@@ -120,7 +120,7 @@ void OrlinContext::setCaptions(const OrlinCaption* captions, int count)
 {
     std::vector<int> values;
     for (int i = 0; captions != nullptr && i < count; ++i) {
-        values.push_back(captions[i].left);
+        values.push_back(captions[i].x);
         values.push_back(captions[i].top);
     }
     orlinCalls().push_back({"setCaptions", values});
