@@ -34,6 +34,10 @@ ShownState shown;
 // The readout's font size: 8.5 % of the window's height, so that its digits,
 // about 0.73 of the font size tall, stand above the 6 % a figure needs to be
 // read across a classroom from a projected picture.
+// The narrowest window whose chart panel, in the longest of the shipped
+// languages, stands beside the depth in metres and feet in large figures.
+constexpr int chartBesideFeetWidth = 800;
+
 int readoutHeight(int screenHeight)
 {
     return static_cast<int>(std::lround(0.085 * screenHeight));
@@ -134,8 +138,11 @@ void syncColourOverlay()
     // the overlay's font, as the window's width has no room for both in
     // large figures on one line.
     const char* name = tr(colourModelName(colourModel));
+    // In a window too narrow for the chart beside the figures, the feet give
+    // way while the chart is open, so the chart keeps its corner.
+    const bool feet = fullScreen || !colourChartShown || windowWidth >= chartBesideFeetWidth;
     std::string label = measuredModel(colourModel)
-                            ? depthText(colourModel, depth, true)
+                            ? depthText(colourModel, depth, feet)
                             // TRANSLATORS: the simple rule's depth, which has no unit.
                             : formatted(tr("depth %s"), depthText(colourModel, depth, true).c_str());
     std::string readoutName = name;
