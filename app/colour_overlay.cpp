@@ -4,14 +4,19 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <orlin/orlin.h>
 
 #include "language/translation.h"
+#include "input/input_handlers.h"
 #include "logic/colour_chart.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
+#include "logic/eye_adaptation.h"
+#include "render/depth_lighting.h"
 #include "logic/gauge_geometry.h"
+#include "logic/surface_view.h"
 #include "state/program_state.h"
 
 namespace {
@@ -27,9 +32,13 @@ struct ShownState {
 };
 ShownState shown;
 
-// The readout's font size: 8.5 % of the screen's height, so that its digits,
+// The readout's font size: 8.5 % of the window's height, so that its digits,
 // about 0.73 of the font size tall, stand above the 6 % a figure needs to be
 // read across a classroom from a projected picture.
+// The narrowest window whose chart panel, in the longest of the shipped
+// languages, stands beside the depth in metres and feet in large figures.
+constexpr int chartBesideFeetWidth = 800;
+
 int readoutHeight(int screenHeight)
 {
     return static_cast<int>(std::lround(0.085 * screenHeight));
@@ -147,6 +156,41 @@ void handOverChart()
     guiContext->setChart(&chart);
 }
 
+// The captions over the scene: in the window the model's name under the
+// depth's large figures; with F8 the two views named, the surface view in its
+// top-left corner, the view at the depth just right of it, over the scene it
+// names. Handed to the GUI when they change.
+void syncCaptions(const std::string& readoutName, int labelTop, int labelHeight)
+{
+    static std::string shownCaptions;
+    std::vector<std::string> texts;
+    std::vector<OrlinCaption> captions;
+    if (!readoutName.empty()) {
+        texts.push_back(readoutName);
+        // A line of the label's font below its top, and a little more.
+        captions.push_back({nullptr, static_cast<int>(gaugeRightEdge()),
+                            labelTop - static_cast<int>(std::lround(1.25 * labelHeight)), true});
+    }
+    const WindowRect area = surfaceViewArea(windowWidth, windowHeight);
+    if (surfaceViewShown && area.width > 0) {
+        constexpr int pad = 6;
+        const int top = area.y + area.height - pad;
+        texts.push_back(tr("at the surface"));
+        captions.push_back({nullptr, area.x + pad, top, false});
+        texts.push_back(formatted(tr("at %s"), depthText(colourModel, depth, false).c_str()));
+        captions.push_back({nullptr, area.x + area.width + 2 * pad, top, false});
+    }
+    std::string key;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions[i].text = texts[i].c_str();
+        key += texts[i] + "|" + std::to_string(captions[i].x) + "," + std::to_string(captions[i].top) + "|";
+    }
+    if (key == shownCaptions)
+        return;
+    shownCaptions = key;
+    guiContext->setCaptions(captions.empty() ? nullptr : captions.data(), static_cast<int>(captions.size()));
+}
+
 }  // namespace
 
 void syncColourOverlay()
@@ -155,32 +199,36 @@ void syncColourOverlay()
         return;
     const bool modelChanged = shown.model != colourModel;
     const GaugeOrigin gauge = gaugeOrigin();
-    // Once F3 has been used, the model's name, so it always says where it has
-    // got to (the start shows the simple rule as it always has, unlabelled);
-    // for a water with the depth in the units divers use (the simple rule's
-    // depth has no unit, and the gauge shows it).
-    static bool modelChosen = false;
-    modelChosen = modelChosen || measuredModel(colourModel);
-    std::string label = modelChosen ? tr(colourModelName(colourModel)) : "";
-    if (measuredModel(colourModel))
-        label = formatted(tr("%s, %s"), label.c_str(), depthText(colourModel, depth, true).c_str());
-    // In full screen, for a projector, the depth in figures a class reads
-    // from the back of the room, with the model's name, in every model.
+    // The depth in figures a class reads from the back of the room, in every
+    // model: in metres and feet in the waters divers know; the simple rule's
+    // depth has no unit. In the window the model's name stands under it in
+    // the overlay's font, as the window's width has no room for both in
+    // large figures on one line.
+    const char* name = tr(colourModelName(colourModel));
+    // In a window too narrow for the chart beside the figures, the feet give
+    // way while the chart is open, so the chart keeps its corner.
+    const bool feet = fullScreen || !colourChartShown || windowWidth >= chartBesideFeetWidth;
+    std::string label = measuredModel(colourModel)
+                            ? depthText(colourModel, depth, feet)
+                            // TRANSLATORS: the simple rule's depth, which has no unit.
+                            : formatted(tr("depth %s"), depthText(colourModel, depth, true).c_str());
+    std::string readoutName = name;
+    // In full screen, the model's name beside it on the one line.
     if (fullScreen) {
-        const char* name = tr(colourModelName(colourModel));
+        readoutName.clear();
         const std::string figure = depthText(colourModel, depth, true);
         label = measuredModel(colourModel) ? formatted(tr("%s, %s"), name, figure.c_str())
                                            // TRANSLATORS: the simple rule's depth has no unit.
                                            : formatted(tr("%s, depth %s"), name, figure.c_str());
     }
-    const int labelHeight = fullScreen ? readoutHeight(windowHeight) : 0;
+    const int labelHeight = readoutHeight(windowHeight);
     if (labelHeight != shown.labelHeight)
         guiContext->setLabelHeight(labelHeight);
-    if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y) {
-        // Under the gauge, flush with its right edge.
-        guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()),
-                             static_cast<int>(gauge.y - 6.0f * gauge.scale));
-    }
+    // Under the gauge, flush with its right edge.
+    const int labelTop = static_cast<int>(gauge.y - 6.0f * gauge.scale);
+    if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y)
+        guiContext->setLabel(label.c_str(), static_cast<int>(gaugeRightEdge()), labelTop);
+    syncCaptions(readoutName, labelTop, labelHeight);
     const bool chartToggled = colourChartShown != shown.chartShown;
     // By whole depths: a slow dive moves the depth every frame, and the chart
     // says the depth in whole metres anyway.
@@ -189,5 +237,13 @@ void syncColourOverlay()
         handOverChart();
     if (chartToggled)
         guiContext->showChart(colourChartShown);
+    // The eye's figure follows the depth and the model.
+    static std::string eyeNotice;
+    const std::string eye = eyeAdapted ? eyeAdaptationNotice(sceneExposure()) : "";
+    if (eye != eyeNotice) {
+        eyeNotice = eye;
+        if (eyeAdapted)
+            showNotice();
+    }
     shown = {colourModel, depth, colourChartShown, gauge, label, labelHeight};
 }

@@ -1,6 +1,6 @@
-// What the GUI shows of the colour model: the model's name under the depth
-// gauge (none for the simple rule; in full screen the depth in large figures
-// with the name, in every model) and the colour chart. Both are handed to
+// What the GUI shows of the colour model: under the depth gauge the depth in
+// large figures with the model's name, in every model; the names of the two
+// views while F8 shows the surface beside the depth; and the colour chart. Both are handed to
 // the GUI only when the model, the depth or the chart's showing changes.
 #pragma once
 

@@ -85,7 +85,8 @@ void startUp()
     guiContext->setHelp(tr(controlsTitle), helpRows.data(), static_cast<int>(helpRows.size()));
     std::vector<OrlinHelpRow> briefRows;
     for (const Control& control : controls)
-        briefRows.push_back({tr(control.briefKeys), tr(control.briefAction)});
+        if (control.briefKeys != nullptr)
+            briefRows.push_back({tr(control.briefKeys), tr(control.briefAction)});
     guiContext->setBriefHelp(briefRows.data(), static_cast<int>(briefRows.size()));
     std::atexit(teardown);
     traceStartupPhase("gui");

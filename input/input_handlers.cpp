@@ -1,6 +1,7 @@
 #include "input/input_handlers.h"
 
 #include <cstdlib>
+#include <string>
 
 #include <SDL.h>
 
@@ -8,10 +9,12 @@
 #include "language/translation.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
+#include "logic/eye_adaptation.h"
 #include "logic/slow_dive.h"
 #include "render/depth_lighting.h"
 #include "render/full_screen.h"
 #include "render/screenshot.h"
+#include "render/window_views.h"
 #include "state/program_state.h"
 
 namespace {
@@ -21,6 +24,8 @@ bool f3Held = false;
 bool f4Held = false;
 bool f5Held = false;
 bool f6Held = false;
+bool f7Held = false;
+bool f8Held = false;
 bool f11Held = false;
 bool f12Held = false;
 bool escapeHeld = false;
@@ -29,11 +34,6 @@ bool digitHeld[10] = {};
 // release belong to that press, not to the window it left for.
 bool escapeLeftFullScreen = false;
 
-// While the depth moves by itself the viewer is told how to stop it.
-void showDiveNotice()
-{
-    guiContext->setNotice(diveActive() ? diveNotice(measuredModel(colourModel)).c_str() : nullptr);
-}
 
 // The program's function keys act when pressed without control, alt or meta,
 // as the GUI's own do, and once per press however long they are held.
@@ -50,12 +50,25 @@ void setDepth(float wanted)
 {
     if (diveActive()) {
         stopDive();
-        showDiveNotice();
+        showNotice();
     }
     depth = clampDepth(wanted, modelDepthRange(colourModel));
 }
 
 }  // namespace
+
+void showNotice()
+{
+    // While the depth moves by itself the viewer is told how to stop it;
+    // while the eye is adapted, by how much the scene is brightened.
+    std::string notice = diveActive() ? diveNotice(measuredModel(colourModel)) : "";
+    if (eyeAdapted) {
+        if (!notice.empty())
+            notice += "; ";
+        notice += eyeAdaptationNotice(sceneExposure());
+    }
+    guiContext->setNotice(notice.empty() ? nullptr : notice.c_str());
+}
 
 void handleKeyDown(int key)
 {
@@ -98,7 +111,7 @@ void handleKeyDown(int key)
         // The dive's pace, quicker or slower; said in the notice while it runs.
         changeDivePace(key == '+' ? 1 : -1);
         if (diveActive())
-            showDiveNotice();
+            showNotice();
     } else if (key == orlinKeyHome) {
         cameraPitch = initialCameraPitch;
         cameraYaw = initialCameraYaw;
@@ -114,11 +127,21 @@ void handleKeyDown(int key)
     } else if (key == orlinKeyF5) {
         if (firstPlainPress(f5Held, modifiers)) {
             toggleDive();
-            showDiveNotice();
+            showNotice();
         }
     } else if (key == orlinKeyF6) {
         if (firstPlainPress(f6Held, modifiers))
             torchOn = !torchOn;
+    } else if (key == orlinKeyF7) {
+        if (firstPlainPress(f7Held, modifiers)) {
+            eyeAdapted = !eyeAdapted;
+            showNotice();
+        }
+    } else if (key == orlinKeyF8) {
+        if (firstPlainPress(f8Held, modifiers)) {
+            surfaceViewShown = !surfaceViewShown;
+            keepPanelsClearOfTheScene();
+        }
     } else if (key == orlinKeyF11) {
         if (firstPlainPress(f11Held, modifiers))
             toggleFullScreen();
@@ -144,6 +167,10 @@ void handleKeyUp(int key)
         f5Held = false;
     else if (key == orlinKeyF6)
         f6Held = false;
+    else if (key == orlinKeyF7)
+        f7Held = false;
+    else if (key == orlinKeyF8)
+        f8Held = false;
     else if (key == orlinKeyF11)
         f11Held = false;
     else if (key == orlinKeyF12)

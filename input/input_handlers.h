@@ -8,3 +8,7 @@
 void handleKeyDown(int key);
 void handleKeyUp(int key);
 void handleMouseButton(int sdlButton, int sdlState);
+
+// Puts the notice in the top-right corner up to date: the slow dive's while
+// it runs, the eye's adaptation while F7 has it on; nothing when neither.
+void showNotice();

@@ -3,10 +3,12 @@
 #include <GL/gl.h>
 #include <orlin/orlin.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 
+#include "logic/eye_adaptation.h"
 #include "optics/colorimetry.h"
 
 #include "render/water_lighting.h"
@@ -58,13 +60,43 @@ float displayScale(double linear)
 
 DepthFactors displayFactors(const DepthFactors& f)
 {
-    return {displayScale(f.red), displayScale(f.green), displayScale(f.blue)};
+    const double gain = sceneExposure();
+    return {displayScale(gain * f.red), displayScale(gain * f.green), displayScale(gain * f.blue)};
 }
+
+double sceneExposure()
+{
+    return eyeAdapted ? eyeAdaptationGain(colourModel, depth) : 1.0;
+}
+
+void exposedColour(const LinearRgb& linear, float rgba[4])
+{
+    const double gain = sceneExposure();
+    rgba[0] = static_cast<float>(srgbEncode(gain * linear.r));
+    rgba[1] = static_cast<float>(srgbEncode(gain * linear.g));
+    rgba[2] = static_cast<float>(srgbEncode(gain * linear.b));
+    rgba[3] = 1.0f;
+}
+
+namespace {
+
+// The simple rule's factors dim display values: the eye's gain goes on
+// their linear light.
+DepthFactors exposedSimpleFactors(const DepthFactors& f)
+{
+    const double gain = sceneExposure();
+    const auto exposed = [gain](float factor) {
+        return static_cast<float>(srgbEncode(std::min(1.0, gain * srgbDecode(factor))));
+    };
+    return {exposed(f.red), exposed(f.green), exposed(f.blue)};
+}
+
+}  // namespace
 
 void modelClearColor(int model, float atDepth, float rgba[4])
 {
     if (!measuredModel(model)) {
-        clearColorOf(depthFactors(atDepth), rgba);
+        clearColorOf(eyeAdapted ? exposedSimpleFactors(depthFactors(atDepth)) : depthFactors(atDepth), rgba);
         return;
     }
     // In measured water the background is the water's own light, the veil
@@ -128,6 +160,8 @@ void applyDepthLighting()
     DepthFactors f = modelDepthFactors(colourModel, depth);
     if (measuredModel(colourModel))
         f = displayFactors(f);
+    else if (eyeAdapted)
+        f = exposedSimpleFactors(f);
     lightSpecular[0] = f.red;
     lightSpecular[1] = f.green;
     lightSpecular[2] = f.blue;

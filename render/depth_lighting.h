@@ -26,5 +26,13 @@ void modelClearColor(int model, float atDepth, float rgba[4]);
 float displayScale(double linear);
 DepthFactors displayFactors(const DepthFactors& linear);
 
+struct LinearRgb;
+// The gain on every colour of the scene in linear light: 1, or, once the eye
+// has adapted (F7), what makes up for the light lost at the depth
+// (logic/eye_adaptation.h).
+double sceneExposure();
+// A linear-light colour of the scene, exposed and display-encoded (alpha 1).
+void exposedColour(const LinearRgb& linear, float rgba[4]);
+
 void initGLState();
 void applyDepthLighting();

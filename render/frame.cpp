@@ -9,6 +9,7 @@
 #include "assets/mesh_drawing.h"
 #include "assets/texture_set.h"
 #include "logic/colour_models.h"
+#include "logic/surface_view.h"
 #include "render/depth_lighting.h"
 #include "render/scene_scale.h"
 #include "render/screenshot.h"
@@ -72,6 +73,57 @@ void drawDepthGauge()
     glPopMatrix();
 }
 
+// F8: the same scene, the same camera, at the model's shallowest depth, in
+// its own small view. Everything the scene draws reads the program-wide
+// depth, so the surface view borrows it for the time it takes.
+void drawSurfaceView()
+{
+    if (!surfaceViewShown)
+        return;
+    const WindowRect area = surfaceViewArea(windowWidth, windowHeight);
+    if (area.width <= 0 || area.height <= 0)
+        return;
+    const float atDepth = depth;
+    depth = modelDepthRange(colourModel).shallowest;
+    glViewport(area.x, area.y, area.width, area.height);
+    glScissor(area.x, area.y, area.width, area.height);
+    glEnable(GL_SCISSOR_TEST);
+    drawScene();
+    glDisable(GL_SCISSOR_TEST);
+    glViewport(0, 0, windowWidth, windowHeight);
+    depth = atDepth;
+    // The depth's own background and fog again, for the rest of the frame.
+    applyDepthLighting();
+}
+
+// A thin light frame round the surface view, so it reads as a picture apart.
+void drawSurfaceViewFrame()
+{
+    if (!surfaceViewShown)
+        return;
+    const WindowRect a = surfaceViewArea(windowWidth, windowHeight);
+    if (a.width <= 0 || a.height <= 0)
+        return;
+    constexpr float edge = 2.0f;
+    const float x0 = static_cast<float>(a.x), y0 = static_cast<float>(a.y);
+    const float x1 = x0 + static_cast<float>(a.width), y1 = y0 + static_cast<float>(a.height);
+    glDisable(GL_TEXTURE_2D);
+    glColor4fv(orlinWhite);
+    glBegin(GL_QUADS);
+    const float sides[4][4] = {{x0 - edge, y0 - edge, x1 + edge, y0},
+                               {x0 - edge, y1, x1 + edge, y1 + edge},
+                               {x0 - edge, y0, x0, y1},
+                               {x1, y0, x1 + edge, y1}};
+    for (const auto& s : sides) {
+        glVertex2f(s[0], s[1]);
+        glVertex2f(s[2], s[1]);
+        glVertex2f(s[2], s[3]);
+        glVertex2f(s[0], s[3]);
+    }
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}
+
 }  // namespace
 
 void drawOverlayQuad(unsigned texture, float width, float height)
@@ -112,7 +164,7 @@ void setUpCamera()
     glTranslatef(0.0f, depth - 50.0f, 0.0f);
 }
 
-void drawFrame()
+void drawScene()
 {
     applyDepthLighting();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -135,10 +187,17 @@ void drawFrame()
         drawFish();
         endFishLighting();
     }
+}
+
+void drawFrame()
+{
+    drawScene();
+    drawSurfaceView();
 
     guiContext->resetView();
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
+    drawSurfaceViewFrame();
     drawDepthGauge();
     glDisable(GL_TEXTURE_2D);
 

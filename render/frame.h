@@ -13,4 +13,8 @@ void drawOverlayQuad(unsigned texture, float width, float height);
 // orbits the focus point; leaves the model-view matrix current.
 void setUpCamera();
 
+// The scene alone in the current viewport: the depth's colours, the camera,
+// the water, the sun and the fish; no overlay and no swap.
+void drawScene();
+
 void drawFrame();

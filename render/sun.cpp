@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "assets/texture_set.h"
 #include "logic/colour_models.h"
 #include "logic/depth_range.h"
@@ -35,7 +37,8 @@ void drawSquare(float half)
 void drawSunThroughWater()
 {
     const LinearRgb beam = sunTransmission(colourModel - 1, depth);
-    const float t[3] = {displayScale(beam.r), displayScale(beam.g), displayScale(beam.b)};
+    const double gain = sceneExposure();
+    const float t[3] = {displayScale(gain * beam.r), displayScale(gain * beam.g), displayScale(gain * beam.b)};
     const SunAlphas alpha = sunAlphas(minDepth);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glColor4f(t[0], t[1], t[2], alpha.inner);
@@ -75,6 +78,13 @@ void drawSun()
         drawSunThroughWater();
     } else {
         SunAlphas alpha = sunAlphas(depth);
+        if (eyeAdapted) {
+            // The adapted eye sees the sun brighter, never more than at the surface.
+            const SunAlphas top = sunAlphas(minDepth);
+            const double gain = sceneExposure();
+            alpha = {static_cast<float>(std::min<double>(top.inner, gain * alpha.inner)),
+                     static_cast<float>(std::min<double>(top.outer, gain * alpha.outer))};
+        }
         glColor4f(1.0f, 1.0f, 1.0f, alpha.inner);
         drawSquare(5.0f);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);

@@ -77,9 +77,8 @@ void lightTheSurface()
         return;
     const WaterView view = waterView(colourModel - 1, depth);
     static const float none[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-    const float below[4] = {static_cast<float>(srgbEncode(view.veilBelow.r)),
-                            static_cast<float>(srgbEncode(view.veilBelow.g)),
-                            static_cast<float>(srgbEncode(view.veilBelow.b)), 1.0f};
+    float below[4];
+    exposedColour(view.veilBelow, below);
     setDaylight(none, below);
 }
 

@@ -8,6 +8,7 @@
 #include "logic/colour_models.h"
 #include "optics/colorimetry.h"
 #include "optics/water_view.h"
+#include "render/depth_lighting.h"
 #include "render/environment_box.h"
 #include "state/program_state.h"
 
@@ -20,14 +21,6 @@ constexpr int backdropSectors = 24;
 // The box's edge seen from near its middle: 100 m away straight across, 141
 // toward its corners; the fog meets the background between the two.
 constexpr double edgeDistance = 115.0;
-
-void encoded(const LinearRgb& veil, float rgba[4])
-{
-    rgba[0] = static_cast<float>(srgbEncode(veil.r));
-    rgba[1] = static_cast<float>(srgbEncode(veil.g));
-    rgba[2] = static_cast<float>(srgbEncode(veil.b));
-    rgba[3] = 1.0f;
-}
 
 // The eye's height in the scene, from the camera's model-view matrix.
 float eyeHeight()
@@ -42,7 +35,7 @@ void fogAtElevation(double elevationDegrees)
     if (!measuredModel(colourModel))
         return;
     float fog[4];
-    encoded(veilAtElevation(waterView(colourModel - 1, depth), elevationDegrees), fog);
+    exposedColour(veilAtElevation(waterView(colourModel - 1, depth), elevationDegrees), fog);
     glFogfv(GL_FOG_COLOR, fog);
 }
 
@@ -57,7 +50,7 @@ void drawVeilBackdrop()
     float heights[veilElevations];
     float radii[veilElevations];
     for (int i = 0; i < veilElevations; ++i) {
-        encoded(view.veilToward[i], colours[i]);
+        exposedColour(view.veilToward[i], colours[i]);
         const double e = veilElevationDegrees[i] / degrees;
         heights[i] = backdropRadius * static_cast<float>(std::sin(e));
         radii[i] = backdropRadius * static_cast<float>(std::cos(e));
@@ -114,6 +107,6 @@ void fogLevel()
     if (!measuredModel(colourModel))
         return;
     float fog[4];
-    encoded(waterView(colourModel - 1, depth).veil, fog);
+    exposedColour(waterView(colourModel - 1, depth).veil, fog);
     glFogfv(GL_FOG_COLOR, fog);
 }

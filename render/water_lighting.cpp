@@ -47,9 +47,10 @@ void setTorch()
             cachedDistance = fishDistanceMetres();
             cached = torchTransmission(waterTypes[type].chlorophyll, cachedDistance);
         }
-        colour[0] = torchStrength * displayScale(cached.r);
-        colour[1] = torchStrength * displayScale(cached.g);
-        colour[2] = torchStrength * displayScale(cached.b);
+        const double gain = sceneExposure();
+        colour[0] = torchStrength * displayScale(gain * cached.r);
+        colour[1] = torchStrength * displayScale(gain * cached.g);
+        colour[2] = torchStrength * displayScale(gain * cached.b);
     }
     static const float none[4] = {0.0f, 0.0f, 0.0f, 1.0f};
     static const float atTheEye[4] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -68,19 +69,11 @@ void setTorch()
     glEnable(GL_LIGHT1);
 }
 
-void encodeVeil(const LinearRgb& veil, float rgba[4])
-{
-    rgba[0] = static_cast<float>(srgbEncode(veil.r));
-    rgba[1] = static_cast<float>(srgbEncode(veil.g));
-    rgba[2] = static_cast<float>(srgbEncode(veil.b));
-    rgba[3] = 1.0f;
-}
-
 }  // namespace
 
 void veilColour(int waterType, float atDepth, float rgba[4])
 {
-    encodeVeil(waterView(waterType, atDepth).veil, rgba);
+    exposedColour(waterView(waterType, atDepth).veil, rgba);
 }
 
 float veilFogDensity(int waterType, float atDepth)
@@ -111,7 +104,7 @@ void beginFishLighting()
                         static_cast<float>(std::exp(-view.attenuation.g * z)),
                         static_cast<float>(std::exp(-view.attenuation.b * z))};
     float veil[4];
-    encodeVeil(view.veil, veil);
+    exposedColour(view.veil, veil);
     float diffuse[4], specular[4], ambient[4], emission[4];
     for (int c = 0; c < 3; ++c) {
         diffuse[c] = lightDiffuse[c] * t[c];

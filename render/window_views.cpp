@@ -8,6 +8,7 @@
 
 #include "logic/fish_view.h"
 #include "logic/gauge_geometry.h"
+#include "logic/surface_view.h"
 #include "render/depth_lighting.h"
 #include "render/frame.h"
 #include "render/gl_context_renewal.h"
@@ -26,6 +27,22 @@ float projectedTextScale(int height)
 
 }  // namespace
 
+void keepPanelsClearOfTheScene()
+{
+    // The fish as the camera first sees them (and Home brings back): no panel
+    // covers them. Mouse look moves them, the panels stay put. The surface
+    // view beside them (F8) is kept clear too.
+    OrlinRect clear[fishOffsets.size() + 1];
+    const std::array<WindowRect, fishOffsets.size()> areas = fishWindowAreas(windowWidth, windowHeight);
+    int count = 0;
+    for (const WindowRect& fish : areas)
+        clear[count++] = {fish.x, fish.y, fish.width, fish.height};
+    const WindowRect view = surfaceViewArea(windowWidth, windowHeight);
+    if (surfaceViewShown && view.width > 0)
+        clear[count++] = {view.x, view.y, view.width, view.height};
+    guiContext->keepPanelsClearOf(clear, count);
+}
+
 void setUpViews(int width, int height)
 {
     windowHeight = height;
@@ -41,13 +58,7 @@ void setUpViews(int width, int height)
         guiScale = scale;
     }
     guiContext->keepPanelsLeftOf(static_cast<int>(gaugeLeftEdge()));
-    // The fish as the camera first sees them (and Home brings back): no panel
-    // covers them. Mouse look moves them, the panels stay put.
-    OrlinRect fish[fishOffsets.size()];
-    const std::array<WindowRect, fishOffsets.size()> areas = fishWindowAreas(width, height);
-    for (std::size_t i = 0; i < areas.size(); ++i)
-        fish[i] = {areas[i].x, areas[i].y, areas[i].width, areas[i].height};
-    guiContext->keepPanelsClearOf(fish, static_cast<int>(areas.size()));
+    keepPanelsClearOfTheScene();
     guiContext->resetView();
     drawFrame();
 }

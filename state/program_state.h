@@ -29,6 +29,8 @@ extern float depth;           // 10 (surface end) to 90 (sea floor end); from 1 
 extern int colourModel;       // how depth takes the colours: 0 the simple rule, then the water types
 extern bool colourChartShown;
 extern bool torchOn;          // the diver's torch (F6)
+extern bool eyeAdapted;       // the scene shown as an eye adapted to its light (F7)
+extern bool surfaceViewShown; // the scene as at the surface beside it (F8)
 extern float cameraDistance;  // along the eye's z axis; the eye stays 5 units from the focus
 extern float cameraPitch;     // degrees about x, changed by mouse look
 extern float cameraYaw;       // degrees about y, changed by mouse look

@@ -12,6 +12,7 @@
 #include "help_panel.h"
 #include "overlay_layout.h"
 #include "overlay_plan.h"
+#include "overlay_renderer.h"
 #include "panel_layer.h"
 #include "quad_batch.h"
 #include "theme.h"
@@ -37,6 +38,15 @@ struct OrlinContext::Impl {
     int labelHeight = 0;   // the label's own font size in pixels; 0: the overlay's font
     FontAtlas labelAtlas;  // rasterised at labelHeight when that is set
     unsigned labelVersion = 0;
+    struct Caption {
+        std::string text;
+        int x = 0;  // the left edge, or the right edge when rightAligned
+        int top = 0;
+        bool rightAligned = false;
+        PanelLayer layer;
+    };
+    std::vector<Caption> captions;  // the host's lines over its scene
+    unsigned captionVersion = 0;
     std::string notice;  // the host's standing notice
     unsigned noticeVersion = 0;
     std::string message;  // shown until messageEnds
@@ -55,4 +65,5 @@ struct OrlinContext::Impl {
     std::vector<float> compositeStorage;
     OverlayContent content;
     OverlayPlan plan;
+    std::vector<ShownLayer> shownLayers;
 };

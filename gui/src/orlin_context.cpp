@@ -58,6 +58,18 @@ PanelBox labelBox(const OrlinContext::Impl& context)
     return labelBoxOf(labelFont(context), context.metrics, context.label, context.labelRight, context.labelTop);
 }
 
+// A caption's right edge in the overlay's font at its present size.
+int captionRight(const OrlinContext::Impl& context, const OrlinContext::Impl::Caption& caption)
+{
+    return caption.rightAligned ? caption.x : caption.x + textWidth(context.atlas, caption.text.c_str());
+}
+
+// Where a caption lies, its shadow included.
+PanelBox captionBox(const OrlinContext::Impl& context, const OrlinContext::Impl::Caption& caption)
+{
+    return labelBoxOf(context.atlas, context.metrics, caption.text, captionRight(context, caption), caption.top);
+}
+
 // Each shown panel's box, as the panels' content and the room left them have it.
 void layOutPanels(OrlinContext::Impl& context)
 {
@@ -71,6 +83,8 @@ void layOutPanels(OrlinContext::Impl& context)
     content.message = context.message;
     content.label = labelBox(context);
     content.keepClear = context.keepClear;
+    for (const OrlinContext::Impl::Caption& caption : context.captions)
+        content.keepClear.push_back(captionBox(context, caption));
     context.plan = planOverlay(context.atlas, context.theme, context.metrics, content,
                                {context.width, context.height, keepLeftOf});
 }
@@ -104,8 +118,9 @@ void paintPanel(OrlinContext::Impl& context, const PanelStyle& style, int slot, 
 // Larger than any screen needs, small enough for the atlas's texture.
 constexpr int maxLabelHeight = 256;
 
-// The label is a slot of its own, after the panels.
+// The label is a slot of its own, after the panels; the captions follow it.
 constexpr int labelSlot = panelSlots;
+constexpr int captionSlot = panelSlots + 1;
 
 // Makes the layer's picture again when what it shows has changed.
 void refreshLayer(OrlinContext::Impl& context, PanelLayer& layer, const LayerKey& key, const PanelStyle& style,
@@ -120,6 +135,12 @@ void refreshLayer(OrlinContext::Impl& context, PanelLayer& layer, const LayerKey
         const char* text = context.label.c_str();
         addText(context.batch, labelStyle, text, context.labelRight - textWidth(atlas, text),
                 context.labelTop - atlas.ascent, style.theme.textStrong, context.width);
+    } else if (slot >= captionSlot) {
+        const OrlinContext::Impl::Caption& caption = context.captions[static_cast<std::size_t>(slot - captionSlot)];
+        const char* text = caption.text.c_str();
+        addText(context.batch, style, text, captionRight(context, caption) - textWidth(atlas, text),
+                caption.top - atlas.ascent,
+                style.theme.textStrong, context.width);
     } else {
         paintPanel(context, style, slot, key.box);
     }
@@ -158,6 +179,8 @@ OrlinContext::~OrlinContext()
     for (PanelLayer& layer : impl->layers)
         releaseLayer(layer);
     releaseLayer(impl->labelLayer);
+    for (Impl::Caption& caption : impl->captions)
+        releaseLayer(caption.layer);
     delete impl;
 }
 
@@ -190,6 +213,23 @@ void OrlinContext::setLabel(const char* text, int right, int top)
     impl->labelRight = right;
     impl->labelTop = top;
     ++impl->labelVersion;
+}
+
+void OrlinContext::setCaptions(const OrlinCaption* captions, int count)
+{
+    std::vector<Impl::Caption> given;
+    for (int i = 0; captions != nullptr && i < count; ++i)
+        if (captions[i].text != nullptr && captions[i].text[0] != '\0')
+            given.push_back({captions[i].text, captions[i].x, captions[i].top, captions[i].rightAligned, {}});
+    const auto same = [](const Impl::Caption& a, const Impl::Caption& b) {
+        return a.text == b.text && a.x == b.x && a.top == b.top && a.rightAligned == b.rightAligned;
+    };
+    if (std::equal(given.begin(), given.end(), impl->captions.begin(), impl->captions.end(), same))
+        return;
+    for (Impl::Caption& caption : impl->captions)
+        releaseLayer(caption.layer);
+    impl->captions = std::move(given);
+    ++impl->captionVersion;
 }
 
 void OrlinContext::setLabelHeight(int pixels)
@@ -270,6 +310,8 @@ void OrlinContext::glContextReplaced()
     for (PanelLayer& layer : impl->layers)
         forget(layer);
     forget(impl->labelLayer);
+    for (Impl::Caption& caption : impl->captions)
+        forget(caption.layer);
 }
 
 void OrlinContext::resetView()
@@ -295,7 +337,8 @@ void OrlinContext::draw()
     const PanelStyle style{context.atlas, context.theme, context.plan.used};
     const unsigned styleKey = context.styleVersion * 2 + (context.plan.used.compact ? 1 : 0);
 
-    ShownLayer shown[panelSlots + 1];
+    std::vector<ShownLayer>& shown = context.shownLayers;
+    shown.assign(panelSlots + 1 + context.captions.size(), ShownLayer{});
     int count = 0;
     const PanelBox& label = context.content.label;
     if (label.width > 0) {
@@ -311,7 +354,14 @@ void OrlinContext::draw()
         refreshLayer(context, layer, {contentVersion(context, slot), styleKey, box}, style, slot);
         shown[count++] = {&layer, slot == helpSlot ? helpOpacity(context.help) : 1.0f};
     }
-    renderOverlay(shown, count, context.width, context.height);
+    for (std::size_t i = 0; i < context.captions.size(); ++i) {
+        OrlinContext::Impl::Caption& caption = context.captions[i];
+        const PanelBox box = captionBox(context, caption);
+        refreshLayer(context, caption.layer, {context.captionVersion, context.styleVersion, box}, style,
+                     captionSlot + static_cast<int>(i));
+        shown[count++] = {&caption.layer, 1.0f};
+    }
+    renderOverlay(shown.data(), count, context.width, context.height);
 }
 
 void OrlinContext::keyDown(int key, int, int, int, int)

@@ -1,6 +1,6 @@
-// The depth readout a projector needs: in full screen the label is the depth
-// with the model's name, set large enough to read across a room, in every
-// colour model; back in the window it is as it was.
+// The depth readout a projector needs: the depth set large enough to read
+// across a room, in every colour model, in full screen with the model's name
+// on its line, in the window with the name under it.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ int lastLabelHeight()
     return calls.empty() ? 0 : calls.back().args[0];
 }
 
-TEST(DepthReadout, LargeInFullScreenInEveryModel)
+TEST(DepthReadout, LargeInFullScreenAndInTheWindowInEveryModel)
 {
     guiContext = new OrlinContext(640, 480, "", grey, grey, grey, grey, grey, grey, grey, grey, grey, false);
     clearOrlinCalls();
@@ -27,10 +27,11 @@ TEST(DepthReadout, LargeInFullScreenInEveryModel)
         int model;
         float depth;
         const char* label;
+        const char* windowLabel;
     } rows[] = {
-        {0, 40.0f, "Simple rule, depth 40"},
-        {1, 5.0f, "Clear ocean, 5 m / 16 ft"},
-        {3, 30.0f, "Green coastal water, 30 m / 98 ft"},
+        {0, 40.0f, "Simple rule, depth 40", "depth 40"},
+        {1, 5.0f, "Clear ocean, 5 m / 16 ft", "5 m / 16 ft"},
+        {3, 30.0f, "Green coastal water, 30 m / 98 ft", "30 m / 98 ft"},
     };
     for (const auto& row : rows) {
         colourModel = row.model;
@@ -46,9 +47,16 @@ TEST(DepthReadout, LargeInFullScreenInEveryModel)
         windowWidth = 640;
         windowHeight = 480;
         syncColourOverlay();
-        EXPECT_EQ(lastLabelHeight(), 0) << "the window keeps the overlay's own font";
+        EXPECT_EQ(orlinConstructorArgs().label, row.windowLabel);
+        EXPECT_GE(lastLabelHeight() * 0.73, 0.06 * 480) << row.windowLabel;
+        // The name under the figures: one caption, right-aligned at the gauge's
+        // right edge, below the label's top.
+        const std::vector<OrlinCall> captions = orlinCallsNamed("setCaptions");
+        ASSERT_FALSE(captions.empty()) << row.windowLabel;
+        ASSERT_EQ(captions.back().args.size(), 2u) << row.windowLabel;
+        EXPECT_LT(captions.back().args[1], orlinCallsNamed("setLabel").back().args[1]) << row.windowLabel;
     }
-    EXPECT_EQ(orlinConstructorArgs().label, "Green coastal water, 30 m / 98 ft");
+    EXPECT_EQ(orlinConstructorArgs().label, "30 m / 98 ft");
     colourModel = 0;
     depth = 10.0f;
     delete guiContext;

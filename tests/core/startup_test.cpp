@@ -72,7 +72,7 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
     // The help rows and the gauge's column go to the GUI as soon as it exists.
     // So do the fish's places on screen, which the panels keep clear of.
     std::vector<OrlinCall> expected = {{"orlinInit", {}},          {"construct", {640, 480}},
-                                       {"setHelp", {16}},           {"setBriefHelp", {16}},
+                                       {"setHelp", {18}},           {"setBriefHelp", {16}},
                                        {"resize", {640, 480}},      {"keepPanelsLeftOf", {570}},
                                        {"keepPanelsClearOf", {24}}, {"resetView", {}},
                                        {"resetView", {}},           {"draw", {}},
@@ -84,10 +84,10 @@ TEST_F(StartupTest, BuildsEverythingInOrder)
             call.args = {static_cast<int>(call.args.size())};
     EXPECT_EQ(calls, expected);
     EXPECT_EQ(orlinConstructorArgs().helpTitle, "Controls");
-    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 16u);
+    ASSERT_EQ(orlinConstructorArgs().helpRows.size(), 18u);
     EXPECT_EQ(orlinConstructorArgs().helpRows[0].first, "Up / Down arrows");
     EXPECT_EQ(orlinConstructorArgs().helpRows[5].first, "Ctrl+Q");
-    EXPECT_EQ(orlinConstructorArgs().helpRows[14].first, "Escape");
+    EXPECT_EQ(orlinConstructorArgs().helpRows[16].first, "Escape");
     EXPECT_NE(orlinInitArgs().addTimer, nullptr);
     EXPECT_NE(orlinInitArgs().notify, nullptr);
     ASSERT_NE(orlinInitArgs().modifiers, nullptr);

@@ -282,9 +282,11 @@ TEST_F(BadAssetsTest, MissingRockShowsItsWarningInTheWindowForAFewSeconds)
     const std::string errors = waitForMessages({"rock.png"});
     ASSERT_NE(errors.find("\"rock.png\""), std::string::npos) << errors;
     settle(0.5);
-    // The strip along the bottom edge: the message panel's row, nothing else
-    // of the overlay's there (the frame rate is off).
-    const ShotRegion bottomStrip{0, 480 - 40, 640, 480};
+    // Below the fish, left of the depth's large figures under the gauge: the
+    // message panel's place in the bottom-right corner, as near as the
+    // readout leaves it, and nothing else of the overlay's there (the frame
+    // rate is off).
+    const ShotRegion bottomStrip{0, 285, 340, 480};
     const Image shown = screenshot(program, keptShotPath("asset_warning_in_window.png"));
     EXPECT_GT(overlayTextPixels(shown, bottomStrip), helpShownTextPixels / 2) << "no message in the window";
     // A few seconds later it is gone, and the program draws on.

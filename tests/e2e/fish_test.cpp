@@ -187,6 +187,81 @@ TEST_F(FishTest, TheTorchBringsBackTheRedFishsRedSixtyMetresDownInClearOcean)
     EXPECT_NEAR(redAgain, redOff, 2.0) << "F6 again did not switch the torch off";
 }
 
+// Mean of r + g + b over the scene's middle: left of the gauge, below the
+// notice in the top-right corner and above the label under the gauge.
+double sceneMean(const Image& shot)
+{
+    double sum = 0.0;
+    int count = 0;
+    for (int y = 100; y < 380; y += 2)
+        for (int x = 0; x < 560; x += 2) {
+            const Rgb p = pixelAt(shot, x, y);
+            sum += p.r + p.g + p.b;
+            ++count;
+        }
+    return sum / count;
+}
+
+// Left of the gauge, whose arrow is orange.
+int redDominantPixels(const Image& shot)
+{
+    int count = 0;
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 560; ++x)
+            count += isRedDominant(pixelAt(shot, x, y)) ? 1 : 0;
+    return count;
+}
+
+// Takes screenshots until `seen` holds of one, for up to ten seconds: a key
+// may take a while to reach a program drawing in software on a busy machine.
+template <typename Seen>
+Image shotWhen(const RunningProgram& program, Seen seen, const std::string& path)
+{
+    Image shot;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        settle(0.5);
+        shot = screenshot(program, path);
+        if (shot.pixels != nullptr && seen(shot))
+            break;
+    }
+    return shot;
+}
+
+TEST_F(FishTest, TheAdaptedEyeBrightensGreenCoastalWaterAtThirtyMetresFourfoldAndF7AgainUndoesIt)
+{
+    stopProgram(program);
+    ASSERT_TRUE(startAndWaitForWindow({}, 20.0, {"--water=coastal", "--depth=30"}));
+    ASSERT_TRUE(hideHelpPanel(program));
+    const double dark = sceneMean(screenshot(program, shotPath("eye_unadapted_coastal_30m.png")));
+    sendKey(program, "F7");
+    const double adapted = sceneMean(shotWhen(
+        program, [dark](const Image& shot) { return sceneMean(shot) >= 4.0 * dark; },
+        shotPath("eye_adapted_coastal_30m.png")));
+    RecordProperty("scene_mean_dark", std::to_string(dark));
+    RecordProperty("scene_mean_adapted", std::to_string(adapted));
+    EXPECT_GE(adapted, 4.0 * dark) << "dark " << dark << ", adapted " << adapted;
+    sendKey(program, "F7");
+    const double again = sceneMean(shotWhen(
+        program, [dark](const Image& shot) { return std::fabs(sceneMean(shot) - dark) <= 1.0; }, dir + "/again.png"));
+    EXPECT_NEAR(again, dark, 1.0) << "F7 again did not undo the adaptation";
+}
+
+TEST_F(FishTest, TheSurfaceViewShowsRedFishThatSixtyMetresInClearOceanHasLost)
+{
+    stopProgram(program);
+    ASSERT_TRUE(startAndWaitForWindow({}, 20.0, {"--water=clear", "--depth=60"}));
+    ASSERT_TRUE(hideHelpPanel(program));
+    const int atDepth = redDominantPixels(screenshot(program, shotPath("surface_view_off_60m.png")));
+    sendKey(program, "F8");
+    const int beside = redDominantPixels(shotWhen(
+        program, [](const Image& shot) { return redDominantPixels(shot) >= 150; },
+        shotPath("surface_view_on_60m.png")));
+    RecordProperty("red_pixels_at_depth", std::to_string(atDepth));
+    RecordProperty("red_pixels_with_surface_view", std::to_string(beside));
+    EXPECT_LE(atDepth, 5) << "red left at 60 m";
+    EXPECT_GE(beside, 150) << "the surface view shows no red fish";
+}
+
 // Summed brightness of a small patch of a fish's side, centred `along` units
 // towards the snout from its middle.
 double patchLight(const Image& shot, const Fish& fish, double along)

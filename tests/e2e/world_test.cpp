@@ -18,8 +18,16 @@ namespace {
 
 constexpr int width = 640;
 constexpr int height = 480;
-// The depth gauge sits at the right edge; everything left of this is scene.
+// The depth gauge sits at the right edge; everything left of this is scene,
+// but for the corner under the gauge where the depth stands in large figures.
 constexpr int sceneRight = 560;
+constexpr int readoutLeft = 340;
+constexpr int readoutTop = 360;  // rows down from the window's top
+
+bool inScene(int x, int y)
+{
+    return x < sceneRight && !(x >= readoutLeft && y >= readoutTop);
+}
 
 // Far left, a little below the horizon at pitch 0: the line of sight leaves
 // the box without meeting floor or water, and no fish stand there.
@@ -116,12 +124,13 @@ ScreenPoint brightestSpot(const Image& image)
     int brightest = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < sceneRight; ++x)
-            brightest = std::max(brightest, brightness(pixelAt(image, x, y)));
+            if (inScene(x, y))
+                brightest = std::max(brightest, brightness(pixelAt(image, x, y)));
     double sumX = 0.0, sumY = 0.0;
     int count = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < sceneRight; ++x) {
-            if (brightness(pixelAt(image, x, y)) >= brightest - 20) {
+            if (inScene(x, y) && brightness(pixelAt(image, x, y)) >= brightest - 20) {
                 sumX += x;
                 sumY += y;
                 ++count;
@@ -153,7 +162,7 @@ int litPixels(const Image& image)
     int lit = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < sceneRight; ++x)
-            if (std::max({pixelAt(image, x, y).r, pixelAt(image, x, y).g, pixelAt(image, x, y).b}) > 1)
+            if (inScene(x, y) && std::max({pixelAt(image, x, y).r, pixelAt(image, x, y).g, pixelAt(image, x, y).b}) > 1)
                 ++lit;
     return lit;
 }

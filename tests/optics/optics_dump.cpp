@@ -6,6 +6,7 @@
 #include "optics/water_model.h"
 #include "optics/water_view.h"
 #include "logic/colour_chart.h"
+#include "logic/eye_adaptation.h"
 #include "render/depth_lighting.h"
 
 int main()
@@ -25,6 +26,7 @@ int main()
         for (float d : depths) {
             const ChannelFactors f = waterFactors(water, d);
             std::printf("factors %d %g %.6f %.6f %.6f\n", water, d, f.red, f.green, f.blue);
+            std::printf("eye %d %g %.6f\n", water, d, eyeAdaptationGain(model, d));
             float clear[4];
             modelClearColor(model, d, clear);
             std::printf("clear %d %g %.6f %.6f %.6f\n", water, d, clear[0], clear[1], clear[2]);

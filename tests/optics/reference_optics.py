@@ -366,9 +366,18 @@ def report():
         for depth in (10, 20, 30, 50, 60, 90):
             f = factors(chl, depth)
             surface, exposed, balanced, stops = chart(chl, depth)
-            print(f"{name:8s} {depth:3d} m  factors {f[0]:.4f} {f[1]:.4f} {f[2]:.4f}  "
+            print(f"{name:8s} {depth:3d} m  factors {f[0]:.4f} {f[1]:.4f} {f[2]:.4f}  eye x{eye_gain(chl, depth):.1f}  "
                   f"+{stops:.1f} EV  mean dE00 {mean_de(chl, depth):.2f}  "
                   f"blue patch balanced {tuple(shown(balanced)[12])}  red {tuple(shown(exposed)[14])}")
+
+
+def eye_gain(chl, depth, cap=1000.0):
+    # The adapted eye's gain: the reciprocal of the luminance a white surface
+    # facing the light keeps (Rec. 709 / sRGB weights, IEC 61966-2-1),
+    # capped where colour vision ends (CIE 191:2010: 5 cd/m^2 against
+    # a few thousand for a white surface in daylight).
+    kept = float(np.dot([0.2126, 0.7152, 0.0722], factors(chl, depth)))
+    return min(cap, max(1.0, 1.0 / kept)) if kept > 0 else cap
 
 
 def check(dump):
@@ -378,8 +387,9 @@ def check(dump):
     'below' (the veil looking down), 'toward WATER DEPTH SINE R G B' (the
     veil at an elevation), 'sun WATER DEPTH R G B' (the sun's
     beam through the depth), 'attenuation' (per channel, 1/m), 'torch WATER METRES R G B',
-    'beam WATER 0 C450 C550 C650', and 'gone WATER 0 RED ORANGE YELLOW' (the depths
-    where each hue keeps 5 % of its surface daylight)."""
+    'beam WATER 0 C450 C550 C650', 'gone WATER 0 RED ORANGE YELLOW' (the depths
+    where each hue keeps 5 % of its surface daylight) and 'eye WATER DEPTH GAIN'
+    (the adapted eye's gain)."""
     failures = 0
     checked = 0
     out = subprocess.run([dump], check=True, capture_output=True, text=True).stdout
@@ -411,6 +421,10 @@ def check(dump):
             expected, tolerance = torch(chl, depth), 1e-4
         elif kind == "gone":
             expected, tolerance = [gone_depth(chl, band) for band in HUE_BANDS], 0.02
+        elif kind == "eye":
+            # Relative: the gain is the reciprocal of a small luminance.
+            expected = [eye_gain(chl, depth)]
+            tolerance = 0.02 * expected[0]
         elif kind == "beam":
             a, b = iops(chl)
             expected, tolerance = np.interp([450, 550, 650], GRID, a + b), 1e-6

@@ -200,7 +200,8 @@ TEST(OverlayPlan, NoPanelCoversAFishTheLabelOrAnotherPanel)
     help.title = controlsTitle;
     for (const Control& control : controls) {
         help.rows.push_back({control.keys, control.action});
-        help.briefRows.push_back({control.briefKeys, control.briefAction});
+        if (control.briefKeys != nullptr)
+            help.briefRows.push_back({control.briefKeys, control.briefAction});
     }
     const std::vector<unsigned char> rgb(6 * 4 * 3, 128);
     const std::vector<float> plot(81, 0.5f);

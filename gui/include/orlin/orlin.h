@@ -56,6 +56,15 @@ struct OrlinRect {
     int height;
 };
 
+// A line of text the host places over its scene, in the overlay's font: its
+// top-left corner at (x, top), or its top-right corner when rightAligned.
+struct OrlinCaption {
+    const char* text;
+    int x;
+    int top;
+    bool rightAligned;
+};
+
 // A panel of colour swatches and a small line plot: groups of swatches side
 // by side, each with a label above it, and under them the plot's lines.
 struct OrlinSwatchGroup {
@@ -180,6 +189,10 @@ public:
     // The label's font size in pixels, for a figure read from afar (at most
     // 256); 0, as at start, sets it in the overlay's own font.
     void setLabelHeight(int pixels);
+    // Lines of text over the scene, such as the names of two views side by
+    // side (copied; a new call replaces them, none removes them). Panels keep
+    // clear of them as of the label.
+    void setCaptions(const OrlinCaption* captions, int count);
     // A short message in a small panel in the bottom-right corner, shown for
     // the given time; a new message replaces the one shown. A message too
     // wide for the window takes more lines, broken between words (at most

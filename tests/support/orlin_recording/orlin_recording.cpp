@@ -116,6 +116,16 @@ void OrlinContext::setLabel(const char* text, int right, int top)
     orlinCalls().push_back({"setLabel", {right, top}});
 }
 
+void OrlinContext::setCaptions(const OrlinCaption* captions, int count)
+{
+    std::vector<int> values;
+    for (int i = 0; captions != nullptr && i < count; ++i) {
+        values.push_back(captions[i].x);
+        values.push_back(captions[i].top);
+    }
+    orlinCalls().push_back({"setCaptions", values});
+}
+
 void OrlinContext::showMessage(const char* text, unsigned milliseconds)
 {
     orlinConstructorArgs().message = text != nullptr ? text : "";
