@@ -171,14 +171,15 @@ void syncCaptions(const std::string& readoutName, int labelTop, int labelHeight)
         captions.push_back({nullptr, static_cast<int>(gaugeRightEdge()),
                             labelTop - static_cast<int>(std::lround(1.25 * labelHeight)), true});
     }
-    const WindowRect area = surfaceViewArea(windowWidth, windowHeight);
+    const WindowRect area = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
     if (surfaceViewShown && area.width > 0) {
         constexpr int pad = 6;
         const int top = area.y + area.height - pad;
         texts.push_back(tr("at the surface"));
         captions.push_back({nullptr, area.x + pad, top, false});
         texts.push_back(formatted(tr("at %s"), depthText(colourModel, depth, false).c_str()));
-        captions.push_back({nullptr, area.x + area.width + 2 * pad, top, false});
+        // Left of the view, over the scene it names.
+        captions.push_back({nullptr, area.x - 2 * pad, top, true});
     }
     std::string key;
     for (std::size_t i = 0; i < captions.size(); ++i) {

@@ -8,7 +8,7 @@ constexpr int margin = 8;
 
 }  // namespace
 
-WindowRect surfaceViewArea(int width, int height)
+WindowRect surfaceViewArea(int width, int height, int rightLimit)
 {
     if (width <= 0 || height <= 0)
         return {};
@@ -19,5 +19,6 @@ WindowRect surfaceViewArea(int width, int height)
     if (viewHeight < height / 6)
         return {};
     const int viewWidth = static_cast<int>(static_cast<long long>(viewHeight) * width / height);
-    return {(width - viewWidth) / 2, height - margin - viewHeight, viewWidth, viewHeight};
+    const int x = std::max(margin, std::min(rightLimit, width) - margin - viewWidth);
+    return {x, height - margin - viewHeight, viewWidth, viewHeight};
 }

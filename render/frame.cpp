@@ -9,6 +9,7 @@
 #include "assets/mesh_drawing.h"
 #include "assets/texture_set.h"
 #include "logic/colour_models.h"
+#include "logic/gauge_geometry.h"
 #include "logic/surface_view.h"
 #include "render/depth_lighting.h"
 #include "render/scene_scale.h"
@@ -80,7 +81,7 @@ void drawSurfaceView()
 {
     if (!surfaceViewShown)
         return;
-    const WindowRect area = surfaceViewArea(windowWidth, windowHeight);
+    const WindowRect area = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
     if (area.width <= 0 || area.height <= 0)
         return;
     const float atDepth = depth;
@@ -101,7 +102,7 @@ void drawSurfaceViewFrame()
 {
     if (!surfaceViewShown)
         return;
-    const WindowRect a = surfaceViewArea(windowWidth, windowHeight);
+    const WindowRect a = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
     if (a.width <= 0 || a.height <= 0)
         return;
     constexpr float edge = 2.0f;

@@ -37,7 +37,7 @@ void keepPanelsClearOfTheScene()
     int count = 0;
     for (const WindowRect& fish : areas)
         clear[count++] = {fish.x, fish.y, fish.width, fish.height};
-    const WindowRect view = surfaceViewArea(windowWidth, windowHeight);
+    const WindowRect view = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
     if (surfaceViewShown && view.width > 0)
         clear[count++] = {view.x, view.y, view.width, view.height};
     guiContext->keepPanelsClearOf(clear, count);

@@ -305,12 +305,20 @@ void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& 
             }
         }
         // The legend in the plot's top right corner, where the light left at
-        // depth never reaches.
+        // depth never reaches. The marker's line stops short of it rather
+        // than strike through its words.
         const int legendWidth = parts.hasLegend ? addLegend(nullptr, style, chart, 0, 0, right) : 0;
         const int legendBaseline = frame.y + frame.height - m.line - atlas.ascent;
-        if (parts.hasLegend) {
-            const int x = std::max(frame.x + 2 * m.line, frame.x + frame.width - 2 * m.line - legendWidth);
-            addLegend(&batch, style, chart, x, legendBaseline, right - m.line);
+        const int legendX = std::max(frame.x + 2 * m.line, frame.x + frame.width - 2 * m.line - legendWidth);
+        if (parts.hasLegend)
+            addLegend(&batch, style, chart, legendX, legendBaseline, right - m.line);
+        if (onPlot(chart.marker)) {
+            const float mx = innerLeft + innerWidth * chart.marker;
+            float lineTop = bottom + height + thickness;
+            if (parts.hasLegend && mx + inset >= static_cast<float>(legendX - m.line) &&
+                mx - inset <= static_cast<float>(legendX + legendWidth + m.line))
+                lineTop = std::min(lineTop, static_cast<float>(legendBaseline - atlas.descent - m.line));
+            addSolidQuad(batch, mx - inset, bottom, mx + inset, lineTop, theme.textStrong);
         }
         // Each mark a tick on the plot's floor with its word beside it, left
         // of the tick or else right of it; a word that would run into one
@@ -349,7 +357,6 @@ void addChartPanel(QuadBatch& batch, const PanelStyle& style, const ChartPanel& 
         int markerTo = left;
         if (onPlot(chart.marker)) {
             const float mx = innerLeft + innerWidth * chart.marker;
-            addSolidQuad(batch, mx - inset, bottom, mx + inset, bottom + height + thickness, theme.textStrong);
             if (!chart.markerLabel.empty()) {
                 const int width = textWidth(atlas, chart.markerLabel.c_str());
                 markerFrom = std::clamp(static_cast<int>(std::lround(mx)) - width / 2, left, std::max(left, right - width));
