@@ -8,8 +8,8 @@
 // slowest first; + and - step through them. It starts at 18 m a minute, a
 // calm scuba descent: slow enough to name each fish's colour as it goes (the
 // 80 m of the range take about four and a half minutes), and below the 75 ft
-// (23 m) a minute the US Navy Diving Manual (rev. 7, 2016, ch. 9) sets as a
-// descent rate. The quickest, 8 a second, crosses the range in ten seconds.
+// (23 m) a minute the US Navy Diving Manual (rev. 6, ch. 8) sets as the most
+// a descent may take. The quickest, 8 a second, crosses the range in 10 s.
 inline constexpr double divePaces[] = {6.0, 9.0, 12.0, 18.0, 24.0, 36.0, 60.0, 120.0, 240.0, 480.0};
 constexpr int divePaceCount = static_cast<int>(sizeof divePaces / sizeof divePaces[0]);
 constexpr int startingDivePace = 3;
