@@ -315,16 +315,21 @@ bool hideHelpPanel(const RunningProgram& program)
         sendKey(program, "F1");
     // A fade under way finishes within a second; what stays after it is the
     // "F1: help" hint, which F1 twice (the help, then nothing) takes away.
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    // A slow program (a sanitizer's build) may not have taken the keys as
+    // meant, so every few tries the keys are chosen again from what shows.
+    for (int attempt = 0; attempt < 32; ++attempt) {
         settle(0.2);
-        if (overlayTextPixels(screenshot(program, path), helpPanelRegion) < helpHiddenTextPixels) {
+        const int text = overlayTextPixels(screenshot(program, path), helpPanelRegion);
+        if (text < helpHiddenTextPixels) {
             settle(1.0);
             return true;
         }
-        if (attempt == 7) {
+        if (attempt % 8 == 7) {
             sendKey(program, "F1");
-            settle(0.3);
-            sendKey(program, "F1");
+            if (text < helpShownTextPixels) {
+                settle(0.3);
+                sendKey(program, "F1");
+            }
         }
     }
     return false;
