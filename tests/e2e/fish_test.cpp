@@ -232,7 +232,13 @@ TEST_F(FishTest, TheAdaptedEyeBrightensGreenCoastalWaterAtThirtyMetresFourfoldAn
     stopProgram(program);
     ASSERT_TRUE(startAndWaitForWindow({}, 20.0, {"--water=coastal", "--depth=30"}));
     ASSERT_TRUE(hideHelpPanel(program));
-    const double dark = sceneMean(screenshot(program, shotPath("eye_unadapted_coastal_30m.png")));
+    // The darkest of a few looks: a help panel still fading out on a slow
+    // machine only adds light.
+    double dark = sceneMean(screenshot(program, shotPath("eye_unadapted_coastal_30m.png")));
+    for (int look = 0; look < 3; ++look) {
+        settle(0.5);
+        dark = std::min(dark, sceneMean(screenshot(program, shotPath("eye_unadapted_coastal_30m.png"))));
+    }
     sendKey(program, "F7");
     const double adapted = sceneMean(shotWhen(
         program, [dark](const Image& shot) { return sceneMean(shot) >= 4.0 * dark; },

@@ -157,10 +157,18 @@ TEST_F(InputEndToEndTest, F3CyclesTheWaterAndF4ShowsAndHidesTheChart)
     expectColourNear(pixelAt(screenshot(program, dir + "/clear_ocean.png"), 10, 240), clearOcean,
                      "background in clear ocean at depth 10, looking level");
 
+    // Three changes of water take a slow (sanitizer) build a few frames each.
     sendKey(program, "F3", 3);
-    settle(1.0);
-    expectColourNear(commonestColour(screenshot(program, dir + "/simple_again.png")), {51, 128, 153},
-                     "background back under the simple rule");
+    const Rgb simpleRule{51, 128, 153};
+    Rgb back{};
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        settle(0.5);
+        back = commonestColour(screenshot(program, dir + "/simple_again.png"));
+        if (std::abs(back.r - simpleRule.r) <= 2 && std::abs(back.g - simpleRule.g) <= 2 &&
+            std::abs(back.b - simpleRule.b) <= 2)
+            break;
+    }
+    expectColourNear(back, simpleRule, "background back under the simple rule");
 
     // The chart takes the bottom-left corner, below the fish. The help panel
     // goes first: its rows reach down into that corner.
