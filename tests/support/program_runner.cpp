@@ -311,7 +311,16 @@ std::vector<ShotRegion> panelOutlines(const Image& image, int min)
 bool hideHelpPanel(const RunningProgram& program)
 {
     const std::string path = program.workDir + "/help-check.png";
-    if (overlayTextPixels(screenshot(program, path), helpPanelRegion) >= helpShownTextPixels)
+    // A window can be up before its first frame is drawn (software GL on a
+    // busy machine), and a blank corner would pass for a hidden panel that
+    // then appears. Every start shows the panel, or later its hint, so wait
+    // for either before judging.
+    int firstText = overlayTextPixels(screenshot(program, path), helpPanelRegion);
+    for (int attempt = 0; attempt < 50 && firstText < helpHiddenTextPixels; ++attempt) {
+        settle(0.2);
+        firstText = overlayTextPixels(screenshot(program, path), helpPanelRegion);
+    }
+    if (firstText >= helpShownTextPixels)
         sendKey(program, "F1");
     // A fade under way finishes within a second; what stays after it is the
     // "F1: help" hint, which F1 twice (the help, then nothing) takes away.
