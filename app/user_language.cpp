@@ -9,5 +9,5 @@ void useUserLanguage()
 {
     // In English the GUI library is left exactly as it was: its texts are English.
     if (chooseLanguage(userLanguages()) != "en")
-        orlinSetTranslator(translateKey);
+        orlinSetTranslator(tr);
 }

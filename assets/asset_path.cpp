@@ -77,13 +77,6 @@ AssetLocation locateAsset(const std::string& fileName)
 
 std::string describePlacesTried(const std::vector<std::string>& tried)
 {
-    if (tried.empty())
-        return {};
-    std::string text = tried.front();
-    for (std::size_t i = 1; i + 1 < tried.size(); ++i)
-        text += ", " + tried[i];
-    if (tried.size() > 1)
-        // TRANSLATORS: the last two of a list of folders: "a, b and c".
-        text = formatted(tr("%s and %s"), text.c_str(), tried.back().c_str());
-    return text;
+    // TRANSLATORS: the last two of a list of folders: "a, b and c".
+    return listed(tried, tr("%s and %s"));
 }

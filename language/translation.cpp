@@ -20,6 +20,14 @@ Chosen& chosen()
     return current;
 }
 
+// The chosen catalogue's text for `key`, or `otherwise`.
+const char* lookup(const std::string& key, const char* otherwise)
+{
+    const auto& messages = chosen().catalogue.messages;
+    const auto found = messages.find(key);
+    return found != messages.end() ? found->second.c_str() : otherwise;
+}
+
 }  // namespace
 
 std::string chooseLanguage(const std::vector<std::string>& wanted)
@@ -47,27 +55,18 @@ const std::string& chosenLanguage()
     return chosen().language;
 }
 
-const char* translateKey(const char* key)
-{
-    const auto& messages = chosen().catalogue.messages;
-    if (key == nullptr || messages.empty())
-        return key;
-    const auto found = messages.find(key);
-    return found != messages.end() ? found->second.c_str() : key;
-}
-
 const char* tr(const char* english)
 {
-    return translateKey(english);
+    if (english == nullptr || chosen().catalogue.messages.empty())
+        return english;
+    return lookup(english, english);
 }
 
 const char* trc(const char* context, const char* english)
 {
-    const auto& messages = chosen().catalogue.messages;
-    if (messages.empty())
+    if (chosen().catalogue.messages.empty())
         return english;
-    const auto found = messages.find(std::string(context) + '\004' + english);
-    return found != messages.end() ? found->second.c_str() : english;
+    return lookup(std::string(context) + '\004' + english, english);
 }
 
 const char* trn(const char* singular, const char* plural, unsigned long count)
@@ -87,6 +86,18 @@ const char* trn(const char* singular, const char* plural, unsigned long count)
         start = zero + 1;
     }
     return forms.c_str() + start;
+}
+
+std::string listed(const std::vector<std::string>& items, const char* lastTwo)
+{
+    if (items.empty())
+        return {};
+    std::string text = items.front();
+    for (std::size_t i = 1; i + 1 < items.size(); ++i)
+        text += ", " + items[i];
+    if (items.size() > 1)
+        text = formatted(lastTwo, text.c_str(), items.back().c_str());
+    return text;
 }
 
 std::string localFigure(const std::string& figure)

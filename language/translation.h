@@ -18,18 +18,19 @@ std::string chooseLanguage(const std::vector<std::string>& wanted);
 // The chosen language, "en" before any choice.
 const std::string& chosenLanguage();
 
-// `english` in the chosen language.
+// `english` in the chosen language. Also takes a catalogue key as gettext
+// writes it ("context\004text"), as the GUI library passes its texts.
 const char* tr(const char* english);
 // The same for a text whose meaning needs a context to be translated.
 const char* trc(const char* context, const char* english);
 // The form for `count` of a text with a singular and a plural.
 const char* trn(const char* singular, const char* plural, unsigned long count);
-// A catalogue key as gettext writes it ("context\004text" for a text with a
-// context) in the chosen language, or `key` itself.
-const char* translateKey(const char* key);
 
 // `figure`, printed with '.' as its decimal point, with the chosen
 // language's decimal separator instead.
 std::string localFigure(const std::string& figure);
+// `items` as one list, "a, b" and so on, the last two joined by `lastTwo`
+// (a translated "%s and %s" or the like); "" for none.
+std::string listed(const std::vector<std::string>& items, const char* lastTwo);
 // printf into a string; the format usually comes from tr().
 std::string formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -70,18 +70,13 @@ FontChoice firstReadableFont(const std::vector<std::string>& places)
             choice.path = place;
             return choice;
         }
-    if (!places.empty())
-        choice.path = places.front();
     if (places.empty()) {
         choice.warning = tr("Warning: no font could be read from anywhere; the panels are drawn without text");
         return choice;
     }
-    std::string list = places.front();
-    for (std::size_t i = 1; i + 1 < places.size(); ++i)
-        list += ", " + places[i];
-    if (places.size() > 1)
-        // TRANSLATORS: the last two of a list of font files: "a, b or c".
-        list = formatted(tr("%s or %s"), list.c_str(), places.back().c_str());
+    choice.path = places.front();
+    // TRANSLATORS: the last two of a list of font files: "a, b or c".
+    const std::string list = listed(places, tr("%s or %s"));
     // TRANSLATORS: the font files tried follow "from".
     choice.warning = formatted(tr("Warning: no font could be read from %s; the panels are drawn without text"),
                                list.c_str());

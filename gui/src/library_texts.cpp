@@ -28,7 +28,7 @@ const char* orlinTextIn(const char* context, const char* english)
     const std::string key = std::string(context) + '\004' + english;
     const char* text = translator(key.c_str());
     // An untranslated key comes back as given, context and all.
-    return text != nullptr && text != key.c_str() && key != text ? text : english;
+    return text != nullptr && key != text ? text : english;
 }
 
 std::string withDecimalSeparator(const char* figure)

@@ -21,19 +21,8 @@ std::vector<std::string> userLanguages()
             stringToUTF8(Array.prototype.join.call(tags, ":"), $0, $1);
         },
         list, sizeof list);
-    std::vector<std::string> wanted;
-    std::string tag;
-    for (const char* c = list;; ++c) {
-        if (*c == ':' || *c == '\0') {
-            if (!tag.empty())
-                wanted.push_back(tag);
-            tag.clear();
-            if (*c == '\0')
-                break;
-        } else {
-            tag += *c;
-        }
-    }
+    // Joined by ':' as LANGUAGE is, so it splits the same way.
+    std::vector<std::string> wanted = languagesFromEnvironment(list, nullptr, nullptr, nullptr);
     if (wanted.empty())
         wanted = languagesFromEnvironment(std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
                                           std::getenv("LANG"));
