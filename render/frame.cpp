@@ -10,7 +10,6 @@
 #include "assets/texture_set.h"
 #include "logic/colour_models.h"
 #include "logic/gauge_geometry.h"
-#include "logic/surface_view.h"
 #include "render/depth_lighting.h"
 #include "render/scene_scale.h"
 #include "render/screenshot.h"
@@ -18,6 +17,7 @@
 #include "render/environment_box.h"
 #include "render/sun.h"
 #include "render/veil_backdrop.h"
+#include "render/surface_view_area.h"
 #include "state/program_state.h"
 
 
@@ -77,11 +77,8 @@ void drawDepthGauge()
 // F8: the same scene, the same camera, at the model's shallowest depth, in
 // its own small view. Everything the scene draws reads the program-wide
 // depth, so the surface view borrows it for the time it takes.
-void drawSurfaceView()
+void drawSurfaceView(const WindowRect& area)
 {
-    if (!surfaceViewShown)
-        return;
-    const WindowRect area = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
     if (area.width <= 0 || area.height <= 0)
         return;
     const float atDepth = depth;
@@ -98,11 +95,8 @@ void drawSurfaceView()
 }
 
 // A thin light frame round the surface view, so it reads as a picture apart.
-void drawSurfaceViewFrame()
+void drawSurfaceViewFrame(const WindowRect& a)
 {
-    if (!surfaceViewShown)
-        return;
-    const WindowRect a = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
     if (a.width <= 0 || a.height <= 0)
         return;
     constexpr float edge = 2.0f;
@@ -193,12 +187,13 @@ void drawScene()
 void drawFrame()
 {
     drawScene();
-    drawSurfaceView();
+    const WindowRect surfaceView = shownSurfaceViewArea();
+    drawSurfaceView(surfaceView);
 
     guiContext->resetView();
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    drawSurfaceViewFrame();
+    drawSurfaceViewFrame(surfaceView);
     drawDepthGauge();
     glDisable(GL_TEXTURE_2D);
 

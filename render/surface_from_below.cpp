@@ -12,6 +12,7 @@
 #include "render/channel_fade.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
+#include "render/eye_position.h"
 #include "render/water_surface.h"
 #include "state/program_state.h"
 
@@ -21,16 +22,6 @@ void setDaylight(const float diffuse[4], const float ambient[4])
 {
     glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
-}
-
-// Where the eye is in the world: the inverse of the camera's rotation applied
-// to its translation, from the model-view matrix (column by column).
-void eyePosition(float eye[3])
-{
-    float m[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    for (int j = 0; j < 3; ++j)
-        eye[j] = -(m[4 * j] * m[12] + m[4 * j + 1] * m[13] + m[4 * j + 2] * m[14]);
 }
 
 void windowVertex(float x, float y, float z, const float colour[3], float alpha)

@@ -10,6 +10,8 @@
 #include "optics/water_view.h"
 #include "render/depth_lighting.h"
 #include "render/environment_box.h"
+#include "render/eye_position.h"
+#include "render/water_lighting.h"
 #include "state/program_state.h"
 
 namespace {
@@ -22,18 +24,15 @@ constexpr int backdropSectors = 24;
 // toward its corners; the fog meets the background between the two.
 constexpr double edgeDistance = 115.0;
 
-// The eye's height in the scene, from the camera's model-view matrix.
-float eyeHeight()
-{
-    float m[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    return -(m[4] * m[12] + m[5] * m[13] + m[6] * m[14]);
-}
-
-void fogAtElevation(double elevationDegrees)
+// The fog colour toward a box edge at `edgeHeight`, 115 m across from the
+// eye. Measured waters only: the simple rule's fog stays as it was set.
+void fogTowardEdgeAt(float edgeHeight)
 {
     if (!measuredModel(colourModel))
         return;
+    float eye[3];
+    eyePosition(eye);
+    const double elevationDegrees = std::atan2(edgeHeight - eye[1], edgeDistance) * degrees;
     float fog[4];
     exposedColour(veilAtElevation(waterView(colourModel - 1, depth), elevationDegrees), fog);
     glFogfv(GL_FOG_COLOR, fog);
@@ -67,17 +66,20 @@ void drawVeilBackdrop()
     glDisable(GL_FOG);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
+    float cx[backdropSectors + 1];
+    float sz[backdropSectors + 1];
+    for (int i = 0; i <= backdropSectors; ++i) {
+        const double angle = 2.0 * std::numbers::pi * i / backdropSectors;
+        cx[i] = static_cast<float>(std::cos(angle));
+        sz[i] = static_cast<float>(std::sin(angle));
+    }
     for (int band = 0; band + 1 < veilElevations; ++band) {
         glBegin(GL_QUAD_STRIP);
-        for (int i = 0; i <= backdropSectors; ++i) {
-            const double angle = 2.0 * std::numbers::pi * i / backdropSectors;
-            const float cx = static_cast<float>(std::cos(angle));
-            const float sz = static_cast<float>(std::sin(angle));
+        for (int i = 0; i <= backdropSectors; ++i)
             for (int edge = band; edge <= band + 1; ++edge) {
                 glColor4fv(colours[edge]);
-                glVertex3f(radii[edge] * cx, heights[edge], radii[edge] * sz);
+                glVertex3f(radii[edge] * cx[i], heights[edge], radii[edge] * sz[i]);
             }
-        }
         glEnd();
     }
     glEnable(GL_CULL_FACE);
@@ -90,16 +92,14 @@ void drawVeilBackdrop()
 
 void fogTowardSurfaceEdge()
 {
-    if (environmentBox == nullptr)
-        return;
-    fogAtElevation(std::atan2(environmentBox->maxCorner[1] - eyeHeight(), edgeDistance) * degrees);
+    if (environmentBox != nullptr)
+        fogTowardEdgeAt(environmentBox->maxCorner[1]);
 }
 
 void fogTowardFloorEdge()
 {
-    if (environmentBox == nullptr)
-        return;
-    fogAtElevation(std::atan2(environmentBox->minCorner[1] - eyeHeight(), edgeDistance) * degrees);
+    if (environmentBox != nullptr)
+        fogTowardEdgeAt(environmentBox->minCorner[1]);
 }
 
 void fogLevel()
@@ -107,6 +107,6 @@ void fogLevel()
     if (!measuredModel(colourModel))
         return;
     float fog[4];
-    exposedColour(waterView(colourModel - 1, depth).veil, fog);
+    veilColour(colourModel - 1, depth, fog);
     glFogfv(GL_FOG_COLOR, fog);
 }

@@ -13,5 +13,6 @@ void drawVeilBackdrop();
 // elevation of the box's far edge as seen from the eye. Measured waters only.
 void fogTowardSurfaceEdge();
 void fogTowardFloorEdge();
-// The fog colour back to the level veil (the clear colour), which the fish use.
+// The fog colour back to the level veil (the clear colour), so that the
+// frame ends with the fog state it began with.
 void fogLevel();

@@ -8,10 +8,10 @@
 
 #include "logic/fish_view.h"
 #include "logic/gauge_geometry.h"
-#include "logic/surface_view.h"
 #include "render/depth_lighting.h"
 #include "render/frame.h"
 #include "render/gl_context_renewal.h"
+#include "render/surface_view_area.h"
 #include "state/program_state.h"
 
 namespace {
@@ -37,8 +37,8 @@ void keepPanelsClearOfTheScene()
     int count = 0;
     for (const WindowRect& fish : areas)
         clear[count++] = {fish.x, fish.y, fish.width, fish.height};
-    const WindowRect view = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
-    if (surfaceViewShown && view.width > 0)
+    const WindowRect view = shownSurfaceViewArea();
+    if (view.width > 0)
         clear[count++] = {view.x, view.y, view.width, view.height};
     guiContext->keepPanelsClearOf(clear, count);
 }
