@@ -41,7 +41,7 @@ void handleResize(int width, int height)
     // and every texture and display list with it, for nothing.
     if (width == windowWidth && height == windowHeight)
         return;
-    WindowRect placement;
+    OuterWindowRect placement;
     const bool placed = saveWindowRect(placement);
     setVideoMode(width, height);
     if (placed)

@@ -3,7 +3,7 @@
 #if defined(_WIN32)
 #include <windows.h>
 
-bool saveWindowRect(WindowRect& rect)
+bool saveWindowRect(OuterWindowRect& rect)
 {
     RECT r{};
     GetWindowRect(GetForegroundWindow(), &r);
@@ -11,7 +11,7 @@ bool saveWindowRect(WindowRect& rect)
     return true;
 }
 
-void restoreWindowRect(const WindowRect& rect)
+void restoreWindowRect(const OuterWindowRect& rect)
 {
     MoveWindow(GetForegroundWindow(), rect.left, rect.top, rect.width, rect.height, TRUE);
 }
@@ -22,12 +22,12 @@ void moveWindowToScreenOrigin() {}
 
 #include "platform/x11_window.h"
 
-bool saveWindowRect(WindowRect&)
+bool saveWindowRect(OuterWindowRect&)
 {
     return false;
 }
 
-void restoreWindowRect(const WindowRect&) {}
+void restoreWindowRect(const OuterWindowRect&) {}
 
 void moveWindowToScreenOrigin()
 {

@@ -3,7 +3,7 @@
 // and put back after. X11 keeps the window where it is: nothing to do there.
 #pragma once
 
-struct WindowRect {
+struct OuterWindowRect {
     int left = 0;
     int top = 0;
     int width = 0;
@@ -11,9 +11,9 @@ struct WindowRect {
 };
 
 // Reads the foreground window's outer rectangle; false where not needed.
-bool saveWindowRect(WindowRect& rect);
+bool saveWindowRect(OuterWindowRect& rect);
 // Puts the window back at a rectangle saveWindowRect gave.
-void restoreWindowRect(const WindowRect& rect);
+void restoreWindowRect(const OuterWindowRect& rect);
 
 // A full-screen window belongs at the screen's top-left corner. Window
 // managers put it there; without one (a bare X server), SDL 2 sizes the

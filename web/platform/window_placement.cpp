@@ -2,11 +2,11 @@
 // the user has it, and the canvas fills it.
 #include "platform/window_placement.h"
 
-bool saveWindowRect(WindowRect&)
+bool saveWindowRect(OuterWindowRect&)
 {
     return false;
 }
 
-void restoreWindowRect(const WindowRect&) {}
+void restoreWindowRect(const OuterWindowRect&) {}
 
 void moveWindowToScreenOrigin() {}
