@@ -1,6 +1,7 @@
 #include "input/input_handlers.h"
 
 #include <cstdlib>
+#include <set>
 #include <string>
 
 #include <SDL.h>
@@ -19,17 +20,9 @@
 
 namespace {
 
-// Function keys held down: key repeat must not toggle on and off.
-bool f3Held = false;
-bool f4Held = false;
-bool f5Held = false;
-bool f6Held = false;
-bool f7Held = false;
-bool f8Held = false;
-bool f11Held = false;
-bool f12Held = false;
-bool escapeHeld = false;
-bool digitHeld[10] = {};
+// The keys that act once a press, while held down: key repeat must not
+// toggle on and off.
+std::set<int> heldKeys;
 // Escape pressed in full screen: it left full screen, and its repeats and its
 // release belong to that press, not to the window it left for.
 bool escapeLeftFullScreen = false;
@@ -37,10 +30,9 @@ bool escapeLeftFullScreen = false;
 
 // The program's function keys act when pressed without control, alt or meta,
 // as the GUI's own do, and once per press however long they are held.
-bool firstPlainPress(bool& held, int modifiers)
+bool firstPlainPress(int key, int modifiers)
 {
-    const bool first = !held;
-    held = true;
+    const bool first = heldKeys.insert(key).second;
     return first && (modifiers & (orlinModControl | orlinModAlt | orlinModMeta)) == 0;
 }
 
@@ -102,10 +94,10 @@ void handleKeyDown(int key)
     } else if (key >= '0' && key <= '9') {
         // Once a press, and only plain: with control or alt the digits are
         // left to the GUI.
-        if (firstPlainPress(digitHeld[key - '0'], modifiers))
+        if (firstPlainPress(key, modifiers))
             setDepth(key == '0' ? range.shallowest : depthOfDigitKey(key - '0'));
     } else if (key == orlinKeyEscape) {
-        if (firstPlainPress(escapeHeld, modifiers) && !overlayPanelOpen && colourChartShown)
+        if (firstPlainPress(key, modifiers) && !overlayPanelOpen && colourChartShown)
             colourChartShown = false;
     } else if (key == '+' || key == '-') {
         // The dive's pace, quicker or slower; said in the notice while it runs.
@@ -116,37 +108,40 @@ void handleKeyDown(int key)
         cameraPitch = initialCameraPitch;
         cameraYaw = initialCameraYaw;
     } else if (key == orlinKeyF3) {
-        if (firstPlainPress(f3Held, modifiers)) {
+        if (firstPlainPress(key, modifiers)) {
             // The depth stays where the next model has it too.
             colourModel = (colourModel + 1) % colourModelCount();
             depth = clampDepth(depth, modelDepthRange(colourModel));
+            // A dive under way says its pace in the new model's unit.
+            if (diveActive())
+                showNotice();
         }
     } else if (key == orlinKeyF4) {
-        if (firstPlainPress(f4Held, modifiers))
+        if (firstPlainPress(key, modifiers))
             colourChartShown = !colourChartShown;
     } else if (key == orlinKeyF5) {
-        if (firstPlainPress(f5Held, modifiers)) {
+        if (firstPlainPress(key, modifiers)) {
             toggleDive();
             showNotice();
         }
     } else if (key == orlinKeyF6) {
-        if (firstPlainPress(f6Held, modifiers))
+        if (firstPlainPress(key, modifiers))
             torchOn = !torchOn;
     } else if (key == orlinKeyF7) {
-        if (firstPlainPress(f7Held, modifiers)) {
+        if (firstPlainPress(key, modifiers)) {
             eyeAdapted = !eyeAdapted;
             showNotice();
         }
     } else if (key == orlinKeyF8) {
-        if (firstPlainPress(f8Held, modifiers)) {
+        if (firstPlainPress(key, modifiers)) {
             surfaceViewShown = !surfaceViewShown;
             keepPanelsClearOfTheScene();
         }
     } else if (key == orlinKeyF11) {
-        if (firstPlainPress(f11Held, modifiers))
+        if (firstPlainPress(key, modifiers))
             toggleFullScreen();
     } else if (key == orlinKeyF12) {
-        if (firstPlainPress(f12Held, modifiers))
+        if (firstPlainPress(key, modifiers))
             requestScreenshot();
     }
 }
@@ -159,26 +154,7 @@ void handleKeyUp(int key)
         escapeLeftFullScreen = false;
         return;
     }
-    if (key == orlinKeyF3)
-        f3Held = false;
-    else if (key == orlinKeyF4)
-        f4Held = false;
-    else if (key == orlinKeyF5)
-        f5Held = false;
-    else if (key == orlinKeyF6)
-        f6Held = false;
-    else if (key == orlinKeyF7)
-        f7Held = false;
-    else if (key == orlinKeyF8)
-        f8Held = false;
-    else if (key == orlinKeyF11)
-        f11Held = false;
-    else if (key == orlinKeyF12)
-        f12Held = false;
-    else if (key == orlinKeyEscape)
-        escapeHeld = false;
-    else if (key >= '0' && key <= '9')
-        digitHeld[key - '0'] = false;
+    heldKeys.erase(key);
     guiContext->keyUp(key, mouseX, mouseY, 0, 0);
 }
 

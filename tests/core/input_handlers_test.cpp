@@ -395,6 +395,11 @@ TEST_F(InputHandlersTest, TheSlowDiveShowsANoticeWhileItRuns)
     for (int i = 0; i < 12; ++i)
         handleKeyDown('-');
     EXPECT_EQ(orlinConstructorArgs().notice, "Slow dive, 6 m a minute (+ / -): F5 to stop") << "below the slowest";
+    // F3 from the last water to the simple rule mid-dive: its depth has no unit.
+    colourModel = 3;
+    handleKeyDown(orlinKeyF3);
+    handleKeyUp(orlinKeyF3);
+    EXPECT_EQ(orlinConstructorArgs().notice, "Slow dive, 6 a minute (+ / -): F5 to stop") << "F3 left the metres";
     colourModel = 0;
 }
 
