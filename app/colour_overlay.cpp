@@ -15,8 +15,8 @@
 #include "logic/depth_range.h"
 #include "logic/eye_adaptation.h"
 #include "render/depth_lighting.h"
+#include "render/surface_view_area.h"
 #include "logic/gauge_geometry.h"
-#include "logic/surface_view.h"
 #include "state/program_state.h"
 
 namespace {
@@ -28,7 +28,6 @@ struct ShownState {
     bool chartShown = false;
     GaugeOrigin gauge = {gaugeScaleX, gaugeScaleY};
     std::string label;
-    int labelHeight = 0;
 };
 ShownState shown;
 
@@ -118,8 +117,14 @@ void handOverChart()
     const std::string lostNote = lostChannelsNote(patches.channelLost);
     const char* const groupNotes[] = {nullptr, nullptr, lostNote.c_str()};
 
-    // Where red, orange and yellow are gone in this model.
-    const std::array<double, goneHues> gone = goneDepths(colourModel);
+    // Where red, orange and yellow are gone in this model: the same at every
+    // depth, so found again only when the model changes.
+    static int goneModel = -1;
+    static std::array<double, goneHues> gone{};
+    if (goneModel != colourModel) {
+        gone = goneDepths(colourModel);
+        goneModel = colourModel;
+    }
     OrlinPlotMark marks[goneHues];
     for (int h = 0; h < goneHues; ++h) {
         const double at = gone[static_cast<std::size_t>(h)];
@@ -159,10 +164,9 @@ void handOverChart()
 // The captions over the scene: in the window the model's name under the
 // depth's large figures; with F8 the two views named, the surface view in its
 // top-left corner, the view at the depth just right of it, over the scene it
-// names. Handed to the GUI when they change.
+// names. The GUI itself skips captions it already shows.
 void syncCaptions(const std::string& readoutName, int labelTop, int labelHeight)
 {
-    static std::string shownCaptions;
     std::vector<std::string> texts;
     std::vector<OrlinCaption> captions;
     if (!readoutName.empty()) {
@@ -171,8 +175,8 @@ void syncCaptions(const std::string& readoutName, int labelTop, int labelHeight)
         captions.push_back({nullptr, static_cast<int>(gaugeRightEdge()),
                             labelTop - static_cast<int>(std::lround(1.25 * labelHeight)), true});
     }
-    const WindowRect area = surfaceViewArea(windowWidth, windowHeight, static_cast<int>(gaugeLeftEdge()));
-    if (surfaceViewShown && area.width > 0) {
+    const WindowRect area = shownSurfaceViewArea();
+    if (area.width > 0) {
         constexpr int pad = 6;
         const int top = area.y + area.height - pad;
         texts.push_back(tr("at the surface"));
@@ -181,14 +185,8 @@ void syncCaptions(const std::string& readoutName, int labelTop, int labelHeight)
         // Left of the view, over the scene it names.
         captions.push_back({nullptr, area.x - 2 * pad, top, true});
     }
-    std::string key;
-    for (std::size_t i = 0; i < captions.size(); ++i) {
+    for (std::size_t i = 0; i < captions.size(); ++i)
         captions[i].text = texts[i].c_str();
-        key += texts[i] + "|" + std::to_string(captions[i].x) + "," + std::to_string(captions[i].top) + "|";
-    }
-    if (key == shownCaptions)
-        return;
-    shownCaptions = key;
     guiContext->setCaptions(captions.empty() ? nullptr : captions.data(), static_cast<int>(captions.size()));
 }
 
@@ -222,9 +220,9 @@ void syncColourOverlay()
                                            // TRANSLATORS: the simple rule's depth has no unit.
                                            : formatted(tr("%s, depth %s"), name, figure.c_str());
     }
+    // The GUI rebuilds the label's font only when the height changes.
     const int labelHeight = readoutHeight(windowHeight);
-    if (labelHeight != shown.labelHeight)
-        guiContext->setLabelHeight(labelHeight);
+    guiContext->setLabelHeight(labelHeight);
     // Under the gauge, flush with its right edge.
     const int labelTop = static_cast<int>(gauge.y - 6.0f * gauge.scale);
     if (label != shown.label || gauge.x != shown.gauge.x || gauge.y != shown.gauge.y)
@@ -246,5 +244,5 @@ void syncColourOverlay()
         if (eyeAdapted)
             showNotice();
     }
-    shown = {colourModel, depth, colourChartShown, gauge, label, labelHeight};
+    shown = {colourModel, depth, colourChartShown, gauge, label};
 }

@@ -102,20 +102,13 @@ bool readNumber(const std::string& text, float& number)
     return true;
 }
 
-bool takesValue(std::string_view name)
+// The option of that name; nullptr for none.
+const StartOption* findOption(std::string_view name)
 {
     for (const StartOption& option : startOptions)
         if (name == option.name)
-            return option.value != nullptr;
-    return false;
-}
-
-bool knownOption(std::string_view name)
-{
-    for (const StartOption& option : startOptions)
-        if (name == option.name)
-            return true;
-    return false;
+            return &option;
+    return nullptr;
 }
 
 }  // namespace
@@ -139,14 +132,16 @@ CommandLine readCommandLine(int argc, char** argv)
             return misuse(formatted(tr(strayArgumentText), argument.c_str()));
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        if (!knownOption(name))
+        const StartOption* option = findOption(name);
+        if (option == nullptr)
             return misuse(formatted(tr(unknownOptionText), argument.c_str()));
+        const bool takesValue = option->value != nullptr;
         std::string value;
         if (equals != std::string::npos) {
             value = argument.substr(equals + 1);
-            if (!takesValue(name))
+            if (!takesValue)
                 return misuse(formatted(tr(unneededValueText), name.c_str(), value.c_str()));
-        } else if (takesValue(name)) {
+        } else if (takesValue) {
             // "--water clear" as well as "--water=clear".
             if (i + 1 >= argc)
                 return misuse(formatted(tr(missingValueText), name.c_str()));

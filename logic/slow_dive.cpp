@@ -31,13 +31,22 @@ double speed()
     return divePaces[pace] / 60.0;
 }
 
+// The dive goes on from here and now at the pace set, rising first or not.
+void anchorDive(double now, bool rising)
+{
+    startTime = now;
+    startDepth = depth;
+    anchorSpeed = speed();
+    risingFirst = rising;
+    paceChanged = false;
+}
+
 }  // namespace
 
 void toggleDive()
 {
     // The clock is read by the next frame, which starts the dive.
     state = state == DiveState::off ? DiveState::starting : DiveState::off;
-    risingFirst = false;
 }
 
 void stopDive()
@@ -74,22 +83,15 @@ void advanceDive(double now)
     const DepthRange range = modelDepthRange(colourModel);
     if (state == DiveState::starting) {
         state = DiveState::running;
-        startTime = now;
-        startDepth = depth;
-        anchorSpeed = speed();
-        paceChanged = false;
+        anchorDive(now, false);
     }
     if (state != DiveState::running)
         return;
     if (paceChanged) {
         // Go on from here, the way the dive was going: rising when the last
         // frames rose (or paused at the deep end, where it turns next).
-        paceChanged = false;
         const float before = diveDepth(lastElapsed - 0.05, startDepth, range, anchorSpeed, risingFirst);
-        risingFirst = depth < before || depth >= range.deepest;
-        startTime = now;
-        startDepth = depth;
-        anchorSpeed = speed();
+        anchorDive(now, depth < before || depth >= range.deepest);
     }
     lastElapsed = now - startTime;
     depth = diveDepth(lastElapsed, startDepth, range, anchorSpeed, risingFirst);
